@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build and test the game.
+# "--content" adds the tools that regenerate fonts, pictures and sounds.
+set -euo pipefail
+
+packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-image-dev
+          libsdl2-mixer-dev libtinyxml-dev libphysfs-dev zlib1g-dev
+          libgtest-dev libbenchmark-dev zip)
+if [ "${1:-}" = "--content" ]; then
+  packages+=(libsdl2-ttf-dev librsvg2-bin sox lame fluidsynth fluid-soundfont-gm
+             abcmidi fonts-comfortaa)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
