@@ -53,7 +53,7 @@ typedef bool (*hgeCallback)();
 #define BLEND_DEFAULT (BLEND_COLORMUL | BLEND_ALPHABLEND | BLEND_NOZWRITE)
 
 // Colour helpers, ARGB with alpha in the top byte.
-#define ARGB(a, r, g, b)                                                                      \
+#define ARGB(a, r, g, b) \
     ((uint32_t(a) << 24) + (uint32_t(r) << 16) + (uint32_t(g) << 8) + uint32_t(b))
 #define GETA(col) ((col) >> 24)
 #define GETR(col) (((col) >> 16) & 0xFF)
@@ -125,8 +125,8 @@ public:
     virtual bool Gfx_BeginScene(HTEXTURE target = 0) = 0;
     virtual void Gfx_EndScene() = 0;
     virtual void Gfx_Clear(uint32_t color) = 0;
-    virtual void Gfx_RenderLine(float x1, float y1, float x2, float y2,
-                                uint32_t color = 0xFFFFFFFF, float z = 0.5f) = 0;
+    virtual void Gfx_RenderLine(float x1, float y1, float x2, float y2, uint32_t color = 0xFFFFFFFF,
+                                float z = 0.5f) = 0;
     virtual void Gfx_RenderQuad(const hgeQuad* quad) = 0;
 
     virtual HTEXTURE Texture_Load(const char* data, uint32_t size = 0, bool mipmap = false) = 0;
@@ -215,3 +215,32 @@ HGE* hgeCreate(int ver);
 #define HGEK_F10 0x79
 #define HGEK_F11 0x7A
 #define HGEK_F12 0x7B
+#define HGEK_LWIN 0x5B
+#define HGEK_RWIN 0x5C
+#define HGEK_APPS 0x5D
+#define HGEK_NUMPAD1 0x61
+#define HGEK_NUMPAD2 0x62
+#define HGEK_NUMPAD3 0x63
+#define HGEK_NUMPAD4 0x64
+#define HGEK_NUMPAD5 0x65
+#define HGEK_NUMPAD6 0x66
+#define HGEK_NUMPAD7 0x67
+#define HGEK_NUMPAD8 0x68
+#define HGEK_MULTIPLY 0x6A
+#define HGEK_ADD 0x6B
+#define HGEK_SUBTRACT 0x6D
+#define HGEK_DECIMAL 0x6E
+#define HGEK_DIVIDE 0x6F
+#define HGEK_NUMLOCK 0x90
+#define HGEK_SCROLLLOCK 0x91
+#define HGEK_SEMICOLON 0xBA
+#define HGEK_EQUALS 0xBB
+#define HGEK_COMMA 0xBC
+#define HGEK_MINUS 0xBD
+#define HGEK_PERIOD 0xBE
+#define HGEK_SLASH 0xBF
+#define HGEK_GRAVE 0xC0
+#define HGEK_LBRACKET 0xDB
+#define HGEK_BACKSLASH 0xDC
+#define HGEK_RBRACKET 0xDD
+#define HGEK_APOSTROPHE 0xDE
