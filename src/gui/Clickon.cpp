@@ -1,0 +1,49 @@
+#include "gui/Clickon.h"
+
+#include "core/Camera.h"
+#include "core/Log.h"
+#include "engine/Autopilot.h"
+#include "engine/hgerect.h"
+#include "gui/FiscoraCursor.h"
+#include "gui/GuiBase.h"
+
+namespace Clickon {
+
+bool resolve(const std::string& name, float& x, float& y) {
+    const FiscoraCursor* cursor = FiscoraCursor::live();
+    GuiBase* best = nullptr;
+    if (cursor) {
+        for (InteractionalObject* object : cursor->elements()) {
+            auto* widget = dynamic_cast<GuiBase*>(object);
+            if (!widget || widget->getName() != name || !widget->isVisible() ||
+                !widget->isInteractive()) {
+                continue;
+            }
+            if (!best || widget->getDepth() > best->getDepth()) {
+                best = widget;
+            }
+        }
+    }
+    if (!best) {
+        Log::warning("Clickon::resolve") << "no visible widget named " << name;
+        return false;
+    }
+    hgeRect box;
+    best->getBoundingBox(box);
+    // The box is in world coordinates; the autopilot clicks in game pixels.
+    const hgeVector world((box.x1 + box.x2) * 0.5f, (box.y1 + box.y2) * 0.5f);
+    const hgeVector screen = Camera::instance()->worldToScreen(world);
+    x = screen.x;
+    y = screen.y;
+    return true;
+}
+
+void install() {
+    hgeSetClickonResolver(&resolve);
+}
+
+void uninstall() {
+    hgeSetClickonResolver(nullptr);
+}
+
+}  // namespace Clickon
