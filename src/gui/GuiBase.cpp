@@ -4,14 +4,9 @@
 #include "core/ZDepth.h"
 #include "engine/hgesprite.h"
 #include "gui/GuiController.h"
+#include "gui/GuiTextBox.h"
 #include "gui/GuiWindow.h"
 #include "resource/Xml.h"
-
-// Switched on once the text box header is in the tree.
-#define FISCORA_HAVE_TEXTBOX 0
-#if FISCORA_HAVE_TEXTBOX
-#include "gui/GuiTextBox.h"
-#endif
 
 namespace {
 
@@ -217,29 +212,16 @@ void GuiBase::createChildren(TiXmlElement* element) {
         GuiTextBox* box = m_controller->addTextBox(child);
         for (TiXmlElement* text = child->FirstChildElement("addText"); text;
              text = text->NextSiblingElement("addText")) {
-            // Channels are combined as they stand: truncated, not clamped.
-            const xml::Color c = xml::getElementColor(text, "color", true);
-            const unsigned int color =
-                static_cast<unsigned int>(static_cast<int>(c.a)) * 0x1000000u +
-                static_cast<unsigned int>(static_cast<int>(c.r)) * 0x10000u +
-                static_cast<unsigned int>(static_cast<int>(c.g)) * 0x100u +
-                static_cast<unsigned int>(static_cast<int>(c.b));
+            const unsigned int color = textColor(text);
             std::string font = xml::getAttributeString(text, "font", true);
             if (font.empty()) {
                 font = "font_tessaline_19.fnt";
             }
             const std::string words = xml::getAttributeString(text, "text", true);
             const hgeVector position = xml::getElementVector(text, "position", true);
-#if FISCORA_HAVE_TEXTBOX
             if (box) {
                 box->addText(words, font, color, position);
             }
-#else
-            (void)box;
-            (void)color;
-            (void)position;
-            Log::warning(context) << "text boxes are not available, skipping text " << words;
-#endif
         }
     }
     auto* window = dynamic_cast<GuiWindow*>(this);
@@ -251,6 +233,16 @@ void GuiBase::createChildren(TiXmlElement* element) {
             Log::warning(context) << "tried to add image to something else than a window";
         }
     }
+}
+
+unsigned int GuiBase::textColor(const TiXmlElement* addText) {
+    // Not clamped: an out-of-range channel spills into its neighbour.
+    const xml::Color c = xml::getElementColor(addText, "color", true);
+    const auto channel = [](float value) {
+        return static_cast<unsigned int>(static_cast<int>(value));
+    };
+    return channel(c.a) * 0x1000000u + channel(c.r) * 0x10000u + channel(c.g) * 0x100u +
+           channel(c.b);
 }
 
 GuiBase* GuiBase::findChild(const std::string& name) {

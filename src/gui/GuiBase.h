@@ -47,6 +47,9 @@ public:
     void createChildren(TiXmlElement* element);
     // Depth-first search of the children by name; null when absent.
     GuiBase* findChild(const std::string& name);
+    // The ARGB colour of an "addText" element's "color" child: each channel
+    // truncated and combined as it stands; 1 in every channel when missing.
+    static unsigned int textColor(const TiXmlElement* addText);
 
     // Interaction.
     void getBoundingBox(hgeRect& rect) override;
