@@ -1,6 +1,56 @@
-#include "core/Log.h"
+#include <string>
 
-int main(int, char**) {
-    Log::info("WinMain") << "shutting down";
-    return 0;
+#include "core/Camera.h"
+#include "core/Engine.h"
+#include "core/InputManager.h"
+#include "core/Log.h"
+#include "core/ZDepth.h"
+#include "engine/hge.h"
+#include "resource/ResourceManager.h"
+
+namespace {
+
+std::string joinArguments(int argc, char** argv) {
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) {
+            line += ' ';
+        }
+        line += argv[i];
+    }
+    return line;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* context = "WinMain";
+    // The file system, the engine bridge and the camera (with the constants)
+    // come first, in this order, as everything after reads through them.
+    resource::Manager::instance();
+    Engine::instance();
+    Camera::instance();
+
+    const std::string commandLine = joinArguments(argc, argv);
+    Log::info(context) << commandLine;
+    Log::info(context) << "version " << 4 << '.' << 1 << '.' << 7 << '.' << 3785;
+    const bool windowed = commandLine == "-window";
+
+    ZDepth::readFile();
+    Engine* engine = Engine::instance();
+    Log::info(context) << "Initializing engine";
+
+    int status = 0;
+    if (!engine->init(windowed)) {
+        Log::error(context) << "engine failed to init, aborting";
+        status = 1;
+    } else {
+        Log::info(context) << "Starting engine";
+        InputManager::setInputInterface("Keyboard");
+        engine->getHge()->System_Start();
+    }
+
+    Log::info(context) << "shutting down";
+    Engine::destroy();
+    return status;
 }

@@ -22,7 +22,9 @@ TEST(Log, EachLevelWritesItsTagContextAndMessageAsOneFlushedLine) {
     Log::instance()->startCapture();
     Log::info("WinMain") << "Initializing engine";
     EXPECT_EQ(lastLineOfLogFile(), "[II] [WinMain]\t\tInitializing engine");
-    Log::warning("ZDepth::getZ") << "no depth found with name " << "x" << ", returning 0.0f";
+    Log::warning("ZDepth::getZ") << "no depth found with name "
+                                 << "x"
+                                 << ", returning 0.0f";
     Log::error("Randomizer::getInt") << "value " << 42 << ' ' << 1.5f;
     Log::debug("resource::Manager::getRaw") << "reading gui.xml";
     const auto lines = Log::instance()->stopCapture();
