@@ -35,7 +35,7 @@ PALETTE = {
     "rose": "#E89A8C",
 }
 
-FONT = "Comfortaa"
+FONT = "Quicksand"
 
 
 def esc(s):

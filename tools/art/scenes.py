@@ -152,7 +152,7 @@ def emblem(cx, cy, r):
 
 
 def logo():
-    s = Svg(452, 152)
+    s = Svg(420, 152)
     s.add(emblem(76, 74, 62))
     s.add(text(150, 98, "Fiscora", 64, INK))
     s.add(text(153, 132, "Din första egna lägenhet", 19, P["panel"]))
@@ -453,9 +453,14 @@ def win():
          rect(0, 470, 802, 134, P["grass"], None),
          rect(0, 470, 802, 3, P["leaf"], None)]
     confetti = [P["accent"], P["green"], P["rose"], P["teal"], P["butter"], P["plum"]]
-    for i in range(46):
-        cx = (i * 173 + 37) % 790 + 6
-        cy = (i * 97 + 11) % 300 + 10
+    seed = 12345
+    for i in range(60):
+        seed = (seed * 1103515245 + 12345) % 2147483648
+        cx = seed % 780 + 8
+        seed = (seed * 1103515245 + 12345) % 2147483648
+        cy = seed % 420 + 10
+        if (300 < cx < 450 and cy > 180) or 470 < cx < 680 and cy > 200:
+            continue
         if 140 < cx < 660 and 30 < cy < 175:
             continue
         b.append(rect(cx, cy, 12, 6, confetti[i % len(confetti)], INK, 1.2, rx=2,
