@@ -4,6 +4,7 @@
 # rewrites it as a plain RGBA PNG (or, for NAME.bmp.svg, a 32-bit BMP) in
 # data/gfx/. Same bytes on every run.
 set -eu
+export PYTHONDONTWRITEBYTECODE=1
 root=$(cd "$(dirname "$0")/.." && pwd)
 src="$root/art/gfx"
 out="$root/data/gfx"
