@@ -287,6 +287,9 @@ bool HgeImpl::renderQuadAsCopy(const hgeQuad& quad, SDL_Texture* texture, const 
 }
 
 void HgeImpl::Gfx_RenderQuad(const hgeQuad* quad) {
+    if (quad && m_quadObserver) {
+        m_quadObserver(*quad);
+    }
     if (!m_renderer || !quad) {
         return;
     }

@@ -6,9 +6,11 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Autopilot.h"
@@ -78,6 +80,11 @@ public:
     void beginInputFrame() { processInput(); }
     // The current frame as an RGB surface of the game's size, or null.
     SDL_Surface* readFrame();
+    // Sees every quad handed to Gfx_RenderQuad, drawn or not (tests).
+    void setQuadObserver(std::function<void(const hgeQuad&)> observer) {
+        m_quadObserver = std::move(observer);
+    }
+    int frameNumber() const { return m_frame; }
 
 private:
     struct Texture {
@@ -176,6 +183,7 @@ private:
     HTEXTURE m_nextTexture = 1;
     bool m_inScene = false;
     std::vector<std::string> m_shotsDue;
+    std::function<void(const hgeQuad&)> m_quadObserver;
 };
 
 }  // namespace engine
