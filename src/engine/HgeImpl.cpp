@@ -98,8 +98,8 @@ bool HgeImpl::System_Initiate() {
         return true;
     }
     m_error.clear();
-    readEnvironment();
     EngineLog::write("Fiscora engine (SDL2) started");
+    readEnvironment();
 
     if (m_headless) {
         // An explicit driver in the environment wins, so a wrong one fails.
@@ -188,10 +188,12 @@ bool HgeImpl::createWindow() {
     int outW = 0;
     int outH = 0;
     SDL_GetRendererOutputSize(m_renderer, &outW, &outH);
+    const char* pacing = m_headless                                 ? ", headless, unthrottled"
+                         : (info.flags & SDL_RENDERER_PRESENTVSYNC) ? ", vsync"
+                                                                    : "";
     EngineLog::writef("Video mode: %dx%d %s, output %dx%d, driver %s, renderer %s%s", m_screenWidth,
                       m_screenHeight, fullscreen ? "full screen" : "windowed", outW, outH,
-                      SDL_GetCurrentVideoDriver(), info.name,
-                      (info.flags & SDL_RENDERER_PRESENTVSYNC) ? ", vsync" : "");
+                      SDL_GetCurrentVideoDriver(), info.name, pacing);
     return true;
 }
 
