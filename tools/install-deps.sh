@@ -8,7 +8,7 @@ packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-image-dev
           libgtest-dev libbenchmark-dev zip)
 if [ "${1:-}" = "--content" ]; then
   packages+=(libsdl2-ttf-dev librsvg2-bin sox lame fluidsynth fluid-soundfont-gm
-             abcmidi fonts-comfortaa)
+             abcmidi fonts-quicksand fonts-dejavu-core)
 fi
 
 missing=()
