@@ -4,6 +4,7 @@
 #include "core/Engine.h"
 #include "core/InputManager.h"
 #include "core/Log.h"
+#include "core/SoundRegistry.h"
 #include "core/ZDepth.h"
 #include "engine/hge.h"
 #include "resource/ResourceManager.h"
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
     ZDepth::readFile();
     Engine* engine = Engine::instance();
     Log::info(context) << "Initializing engine";
+    // The players open their own audio devices; the window does not exist yet.
+    registerGameSounds();
 
     int status = 0;
     if (!engine->init(windowed)) {
