@@ -14,12 +14,10 @@ for folder in bin fnt gfx psi snd txt usr xml; do
   cp -r "$src/$folder/." "$work/$folder/"
   rm -f "$work/$folder/.gitkeep"
   (cd "$work/$folder"
+   # PhysicsFS refuses a ZIP without entries, so an empty folder gets an
+   # empty placeholder file.
+   if [ -z "$(find . -type f)" ]; then : > .placeholder; fi
    find . -type f -printf '%P\n' | LC_ALL=C sort > "$work/$folder.list"
-   if [ -s "$work/$folder.list" ]; then
-     while read -r f; do touch -d '2000-01-01 00:00:00 UTC' "$f"; done < "$work/$folder.list"
-     TZ=UTC zip -X -q -D "$out" -@ < "$work/$folder.list"
-   else
-     # An empty ZIP: just the end-of-central-directory record.
-     { printf 'PK\005\006'; head -c 18 /dev/zero; } > "$out"
-   fi)
+   while read -r f; do touch -d '2000-01-01 00:00:00 UTC' "$f"; done < "$work/$folder.list"
+   TZ=UTC zip -X -q -D "$out" -@ < "$work/$folder.list")
 done
