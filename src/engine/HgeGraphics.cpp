@@ -69,13 +69,13 @@ void HgeImpl::destroyTextures() {
 }
 
 HTEXTURE HgeImpl::Texture_Load(const char* data, uint32_t size, bool /*mipmap*/) {
-    if (!data) {
+    // Always bytes in memory: a zero size is no image (and no file name,
+    // since the bytes need not end in a zero).
+    if (!data || size == 0) {
         EngineLog::write("Texture_Load: no image data");
         return 0;
     }
-    // Size 0: the data is a file name.
-    SDL_RWops* rw =
-        size ? SDL_RWFromConstMem(data, static_cast<int>(size)) : SDL_RWFromFile(data, "rb");
+    SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
     if (!rw) {
         EngineLog::writef("Texture_Load: can't open image: %s", SDL_GetError());
         return 0;

@@ -93,6 +93,8 @@ TEST(HgeEngine, DrawsTexturesWithFlipsTurnsAndModulation) {
     ASSERT_NE(tex, 0u);
     EXPECT_EQ(hge->Texture_GetWidth(tex), 2);
     EXPECT_EQ(hge->Texture_Load("not an image", 12), 0u);
+    EXPECT_EQ(hge->Texture_Load(png.data(), 0), 0u);
+    EXPECT_EQ(hge->Texture_Load(nullptr, 10), 0u);
     ASSERT_TRUE(hge->System_Initiate());
     auto* impl = engine::HgeImpl::current();
 
