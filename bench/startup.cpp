@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/hge.h"
+
 extern char** environ;
 
 namespace {
@@ -93,9 +95,30 @@ Result measure(const std::string& program, const std::vector<std::string>& args,
     return result;
 }
 
+bool quitAtOnce() {
+    return true;
+}
+
+// The engine alone: initiate, one frame loop ended by the script, shut down.
+int engineOnly() {
+    HGE* hge = hgeCreate(HGE_VERSION);
+    hge->System_SetState(HGE_WINDOWED, true);
+    hge->System_SetState(HGE_FRAMEFUNC, quitAtOnce);
+    if (!hge->System_Initiate()) {
+        return 1;
+    }
+    hge->System_Start();
+    hge->System_Shutdown();
+    hge->Release();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--engine-only") {
+        return engineOnly();
+    }
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
     std::string bare = (self.parent_path() / "bench_bare_sdl_startup").string();
@@ -114,12 +137,15 @@ int main(int argc, char** argv) {
 
     Result g = measure(game, {"-window"}, work.string(), runs);
     Result b = measure(bare, {}, work.string(), runs);
+    Result e = measure(self.string(), {"--engine-only"}, work.string(), runs);
 
     std::printf("start-up, %d runs each (headless: dummy video, software renderer)\n", runs);
     std::printf("  game  %-40s mean %8.1f ms  median %8.1f ms  crashed %d, exit!=0 %d\n",
                 game.c_str(), g.mean, g.median, g.failures, g.nonzeroExits);
     std::printf("  bare  %-40s mean %8.1f ms  median %8.1f ms  crashed %d, exit!=0 %d\n",
                 bare.c_str(), b.mean, b.median, b.failures, b.nonzeroExits);
+    std::printf("  engine alone (this program)                   mean %8.1f ms  median %8.1f ms\n",
+                e.mean, e.median);
     if (b.median > 0 && g.median > 0) {
         std::printf("  ratio game/bare: mean %.2fx  median %.2fx  (target <= 1.5x)\n",
                     g.mean / b.mean, g.median / b.median);
