@@ -1,5 +1,7 @@
 #include "gui/GuiBase.h"
 
+#include <algorithm>
+
 #include "core/Log.h"
 #include "core/ZDepth.h"
 #include "engine/hgesprite.h"
@@ -31,7 +33,8 @@ std::unique_ptr<Sprite> makePiece(const std::string& image, const hgeVector& cut
 }  // namespace
 
 GuiBase::GuiBase(const std::string& name, GuiBase* parent)
-    : m_parentWidget(parent), m_controller(std::make_unique<GuiController>(this)), m_name(name) {
+    : m_controller(std::make_unique<GuiController>(this)), m_name(name) {
+    linkParent(parent);
     InteractionalObject::setParent(parent);
     setZDepth("gui_default");
     updateRect();
@@ -45,10 +48,18 @@ GuiBase::~GuiBase() {
     if (m_parentWidget && m_parentWidget->m_controller) {
         m_parentWidget->m_controller->removeChild(this);
     }
+    unlinkParent();
     // Children see a parent without a controller and leave its list alone.
     std::unique_ptr<GuiController> controller = std::move(m_controller);
     controller.reset();
     clearImages();
+    // The survivors (not owned by this widget, or never listed) forget it.
+    for (GuiBase* dependent : m_dependents) {
+        dependent->m_parentWidget = nullptr;
+        if (dependent->m_parent == this) {
+            dependent->m_parent = nullptr;
+        }
+    }
 }
 
 void GuiBase::setVisible(bool visible) {
@@ -277,8 +288,25 @@ InteractionalObject* GuiBase::getInteractionChild(std::size_t index) const {
 }
 
 void GuiBase::setParentWidget(GuiBase* parent) {
-    m_parentWidget = parent;
+    unlinkParent();
+    linkParent(parent);
     setParent(parent);
+}
+
+void GuiBase::linkParent(GuiBase* parent) {
+    m_parentWidget = parent;
+    if (parent) {
+        parent->m_dependents.push_back(this);
+    }
+}
+
+void GuiBase::unlinkParent() {
+    if (!m_parentWidget) {
+        return;
+    }
+    auto& siblings = m_parentWidget->m_dependents;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    m_parentWidget = nullptr;
 }
 
 void GuiBase::clearImages() {

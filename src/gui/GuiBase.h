@@ -62,6 +62,7 @@ public:
 
     GuiController* getController() const { return m_controller.get(); }
     GuiBase* getParentWidget() const { return m_parentWidget; }
+    // Also the interaction parent.
     void setParentWidget(GuiBase* parent);
     const std::string& getName() const { return m_name; }
     void setName(const std::string& name) { m_name = name; }
@@ -96,4 +97,12 @@ protected:
     unsigned int m_normalColor = 0xFFFFFFFF;
     bool m_childrenBuilt = false;
     bool m_absolutePosition = false;
+
+private:
+    void linkParent(GuiBase* parent);
+    void unlinkParent();
+
+    // Every widget whose parent this is, listed in the controller or not, so
+    // that none is left pointing here when this one goes.
+    std::vector<GuiBase*> m_dependents;
 };

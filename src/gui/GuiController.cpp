@@ -18,10 +18,7 @@ void GuiController::cleanUp() {
     while (i < m_children.size()) {
         GuiBase* child = m_children[i];
         if (!child->isOwnedByParent()) {
-            // It outlives its parent: it must not keep pointing at it.
-            if (child->getParentWidget() == m_owner) {
-                child->setParentWidget(nullptr);
-            }
+            // It outlives its parent, which unlinks it when it goes.
             ++i;
             continue;
         }

@@ -154,6 +154,19 @@ TEST_F(GuiBaseTest, DestroyingARootDestroysEachOwnedDescendantOnce) {
     EXPECT_EQ(cursor->size(), registered);
 }
 
+TEST_F(GuiBaseTest, UnlistedChildOutlivesItsParentSafely) {
+    auto* parent = new GuiWindow("Parent", "gui_blank.png", hgeVector(10, 10), hgeVector(50, 50),
+                                 nullptr, false);
+    // Made under the parent but never added to its list.
+    auto* loose =
+        new GuiWindow("Loose", "gui_blank.png", hgeVector(5, 5), hgeVector(20, 20), parent, false);
+    EXPECT_EQ(loose->getParentWidget(), parent);
+    delete parent;
+    EXPECT_EQ(loose->getParentWidget(), nullptr);
+    EXPECT_EQ(loose->getParent(), nullptr);
+    delete loose;  // must not reach back into the freed parent
+}
+
 TEST_F(GuiBaseTest, RemovedChildIsUnlinkedNotDestroyed) {
     destroyed().clear();
     auto* root = new Counted("root", nullptr);
