@@ -5,9 +5,12 @@
 #include "core/InputManager.h"
 #include "core/Log.h"
 #include "core/SoundRegistry.h"
+#include "core/StateMachine.h"
 #include "core/ZDepth.h"
+#include "core/states/MenuState.h"
 #include "engine/hge.h"
 #include "resource/ResourceManager.h"
+#include "sim/InfoManager.h"
 
 namespace {
 
@@ -50,6 +53,8 @@ int main(int argc, char** argv) {
     } else {
         Log::info(context) << "Starting engine";
         InputManager::setInputInterface("Keyboard");
+        InfoManager::instance()->load("info.xml");
+        StateMachine::instance()->changeState(GameState::MenuState::instance());
         engine->getHge()->System_Start();
     }
 

@@ -1,0 +1,185 @@
+#include "core/states/NewGameState.h"
+
+#include <tinyxml.h>
+
+#include <cstdlib>
+
+#include "core/Log.h"
+#include "core/StateMachine.h"
+#include "core/states/DifficultyLevel.h"
+#include "core/states/MenuBuilder.h"
+#include "core/states/MenuState.h"
+#include "core/states/MenuWidgets.h"
+#include "core/states/RoomState.h"
+#include "core/states/TownState.h"
+#include "gui/FiscoraCursor.h"
+#include "gui/GuiButton.h"
+#include "gui/GuiController.h"
+#include "gui/GuiTextBox.h"
+#include "gui/GuiWindow.h"
+#include "gui/Menubutton.h"
+#include "resource/Xml.h"
+#include "resource/XmlReader.h"
+
+namespace {
+
+const float BACK_DEPTH = 0.9f;
+
+struct ButtonLook {
+    hgeVector position;
+    hgeVector size;
+};
+// The three difficulty pictures, in the order of the records.
+const ButtonLook BUTTONS[] = {
+    {hgeVector(50, 70), hgeVector(204, 90)},
+    {hgeVector(300, 50), hgeVector(204, 115)},
+    {hgeVector(550, 40), hgeVector(204, 137)},
+};
+
+}  // namespace
+
+GameState::NewGameState* GameState::NewGameState::instance() {
+    static NewGameState* state = new NewGameState;
+    return state;
+}
+
+void GameState::NewGameState::enter() {
+    // later: AchievementManager::instance();
+    m_selected = -1;
+    MenuWidgets* widgets = MenuWidgets::instance();
+    GuiWindow* window = widgets->getWindow();
+    GuiButton* back = widgets->getBackButton();
+    back->setVisible(true);
+    back->setActive(true, false);
+    window->setVisible(true);
+
+    TiXmlElement* record = widgets->getReader()->getRootChildElement("newGame", "", "");
+    MenuBuilder::build(record, window, widgets->getBuiltWindows());
+    m_start = window->findChild("Start");
+    m_information = window->findChild("Information");
+
+    readDifficulties();
+    addButtons();
+
+    select(0);
+    back->setDepth(BACK_DEPTH);
+    back->setVisible(true);
+    InteractionalObject::getCursor()->setFocusObject(window);
+    window->setVisible(true);
+}
+
+void GameState::NewGameState::readDifficulties() {
+    MenuWidgets* widgets = MenuWidgets::instance();
+    TiXmlElement* info = widgets->getReader()->getRootChildElement("difficultyInfo", "", "");
+    if (!info) {
+        return;
+    }
+    // The descriptions sit in the information panel when there is one.
+    GuiBase* panel = m_information ? m_information : widgets->getWindow();
+    for (TiXmlElement* element = info->FirstChildElement("difficulty"); element;
+         element = element->NextSiblingElement("difficulty")) {
+        Difficulty difficulty;
+        TiXmlElement* textBox = element->FirstChildElement("textBox");
+        difficulty.description = std::make_unique<GuiTextBox>(textBox, panel);
+        MenuBuilder::addTexts(textBox, difficulty.description.get());
+        difficulty.description->setVisible(false);
+        difficulty.entry =
+            MenuBuilder::find(widgets->getBuiltWindows(), xml::getAttributeString(element, "name"));
+        difficulty.id = xml::getAttributeString(element, "id");
+        TiXmlElement* end = element->FirstChildElement("end");
+        difficulty.endYear = xml::getAttributeInt(end, "year");
+        difficulty.endMonth = xml::getAttributeInt(end, "month");
+        m_difficulties.push_back(std::move(difficulty));
+    }
+}
+
+void GameState::NewGameState::addButtons() {
+    GuiWindow* window = MenuWidgets::instance()->getWindow();
+    for (int i = 0; i < 3; ++i) {
+        const std::string image = "gui_menu_difficulty" + std::to_string(i);
+        auto* button = new Menubutton("Test Button", image + ".png", BUTTONS[i].position,
+                                      BUTTONS[i].size, window);
+        button->setGlow(image + "_glow.png");
+        // In the window, so that the window's pointer focus lets it be clicked.
+        window->getController()->addChild(button);
+        m_buttons.push_back(button);
+    }
+}
+
+void GameState::NewGameState::select(int index) {
+    if (index < 0 || index >= static_cast<int>(m_difficulties.size())) {
+        return;
+    }
+    if (m_selected >= 0 && m_selected < static_cast<int>(m_difficulties.size())) {
+        m_difficulties[m_selected].description->setVisible(false);
+    }
+    m_difficulties[index].description->setVisible(true);
+    m_selected = index;
+}
+
+void GameState::NewGameState::update(float) {
+    if (MenuWidgets::instance()->getBackButton()->isClicked()) {
+        StateMachine::instance()->changeState(GameState::MenuState::instance());
+        return;
+    }
+    if (m_start && m_start->isClicked()) {
+        startGame();
+        return;
+    }
+    for (std::size_t i = 0; i < m_difficulties.size(); ++i) {
+        GuiBase* entry = m_difficulties[i].entry;
+        const bool button = i < m_buttons.size() && m_buttons[i]->isClicked();
+        if ((entry && entry->isClicked()) || button) {
+            select(static_cast<int>(i));
+            break;
+        }
+    }
+}
+
+void GameState::NewGameState::startGame() {
+    if (m_selected < 0 || m_selected >= static_cast<int>(m_difficulties.size())) {
+        // A menu.xml without difficulty records: there is nothing to start.
+        Log::warning("GameState::NewGameState::update") << "no difficulty selected, cant start";
+        return;
+    }
+    const Difficulty& difficulty = m_difficulties[m_selected];
+    // later: Portfolio::instance()->clear();
+    // later: InvestmentCalculator::instance()->reload("investment.xml");
+    // later: Portfolio::instance()->setCash(4000);
+    // later: DateManager::instance()->reset();
+    // later: RandomEventManager::destroy();
+    // later: RandomEventManager::instance()->setDifficulty(difficulty.id);
+    // later: TutorialManager::instance()->setDifficulty(difficulty.id);
+    DifficultyLevel::instance()->set(std::atoi(difficulty.id.c_str()));
+    InteractionalObject::getCursor()->setFocusObject(nullptr);
+    MenuWidgets::instance()->getWindow()->setVisible(false);
+    // later: Statistics::instance()->reset();
+    // later: Statistics::instance()->set(StatisticType::PERIOD, DifficultyLevel::value());
+    // later: Room::destroy();
+    // later: Room::instance()->create(m_selected + 1);
+    // later: DateManager::instance()->load("date.xml");
+    // later: DateManager::instance()->setEndDate(difficulty.endYear, difficulty.endMonth);
+    // later: TimeLoader::instance()->reset();
+    // later: TimeLoader::instance()->start();
+    // later: FlagSystem::instance()->reset();
+    // Stands in for the HUD's town-not-yet-visited flag until the HUD exists.
+    GameState::TownState::instance()->startGame();
+    StateMachine::instance()->changeState(GameState::RoomState::instance());
+}
+
+void GameState::NewGameState::exit() {
+    MenuWidgets* widgets = MenuWidgets::instance();
+    widgets->getWindow()->setVisible(false);
+    // Ours go first, so that emptying the window cannot destroy them twice.
+    for (Menubutton* button : m_buttons) {
+        widgets->getWindow()->getController()->removeChild(button);
+        delete button;
+    }
+    m_buttons.clear();
+    m_difficulties.clear();
+    widgets->clearContents();
+    widgets->getBackButton()->setVisible(false);
+    m_start = nullptr;
+    m_information = nullptr;
+    m_selected = -1;
+}

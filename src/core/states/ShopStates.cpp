@@ -1,0 +1,51 @@
+#include "core/states/ShopStates.h"
+
+#include "core/SoundRegistry.h"
+#include "core/StreamPlayer.h"
+#include "core/states/DifficultyLevel.h"
+
+namespace {
+
+// Tutorial keys.
+const int TUTORIAL_STORES = 5;
+const int TUTORIAL_SAVINGS = 7;
+
+}  // namespace
+
+void GameState::ShopState::enter() {
+    StreamPlayer::instance()->play(m_music);
+    // later: if (DifficultyLevel::value() == 1)
+    // TutorialManager::instance()->runIfHasntBeenRun(m_tutorial); later: m_shop = new
+    // ShopGui(m_shopName, "shop.xml");
+}
+
+void GameState::ShopState::update(float) {
+    // later: m_shop->update(dt);
+}
+
+void GameState::ShopState::exit() {
+    // later: delete m_shop;
+}
+
+GameState::BankState::BankState() : ShopState(SoundKey::Store2Music, TUTORIAL_SAVINGS, "Bank") {}
+
+GameState::BankState* GameState::BankState::instance() {
+    static BankState* state = new BankState;
+    return state;
+}
+
+GameState::ElectronicStoreState::ElectronicStoreState()
+    : ShopState(SoundKey::Store1Music, TUTORIAL_STORES, "Electronic Shop") {}
+
+GameState::ElectronicStoreState* GameState::ElectronicStoreState::instance() {
+    static ElectronicStoreState* state = new ElectronicStoreState;
+    return state;
+}
+
+GameState::FurnitureStoreState::FurnitureStoreState()
+    : ShopState(SoundKey::Store1Music, TUTORIAL_STORES, "Furniture Shop") {}
+
+GameState::FurnitureStoreState* GameState::FurnitureStoreState::instance() {
+    static FurnitureStoreState* state = new FurnitureStoreState;
+    return state;
+}
