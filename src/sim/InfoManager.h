@@ -29,13 +29,13 @@ public:
     };
 
     // The answer of the current message.
-    static const int CONFIRMED = 0;
-    static const int DENIED = 1;
-    static const int NO_ANSWER = 3;
+    static constexpr int CONFIRMED = 0;
+    static constexpr int DENIED = 1;
+    static constexpr int NO_ANSWER = 3;
 
     // A plain message (close button only) and a yes/no question.
-    static const int MESSAGE = 1;
-    static const int QUESTION = 2;
+    static constexpr int MESSAGE = 1;
+    static constexpr int QUESTION = 2;
 
     // Reads the window placement and every text of `file`, replacing what was
     // loaded before.
@@ -70,7 +70,7 @@ public:
     void hideOverlay();
     bool isOverlayShown() const;
     float getOverlayDepth() const;
-    static const unsigned int OVERLAY_COLOR = 0x90000000u;
+    static constexpr unsigned int OVERLAY_COLOR = 0x90000000u;
 
     const hgeVector& getPosition() const { return m_position; }
     const hgeVector& getSize() const { return m_size; }

@@ -23,8 +23,8 @@ public:
 
     // Menu entries are drawn at HOVER_ALPHA under the pointer, IDLE_ALPHA
     // otherwise.
-    static const int HOVER_ALPHA = 255;
-    static const int IDLE_ALPHA = 200;
+    static constexpr int HOVER_ALPHA = 255;
+    static constexpr int IDLE_ALPHA = 200;
 
 private:
     MenuState() = default;
