@@ -61,6 +61,13 @@ void GuiButton::placeUnder(GuiBase* parent) {
     setDepth(parent ? parent->getDepth() + DEPTH_ABOVE_PARENT : DEPTH_WITHOUT_PARENT);
 }
 
+void GuiButton::setParent(InteractionalObject* parent) {
+    InteractionalObject::setParent(parent);
+    if (parent) {
+        setDepth(parent->getDepth() + DEPTH_ABOVE_PARENT);
+    }
+}
+
 void GuiButton::playClickSound() {
     SoundPlayer::instance()->play(CLICK_SOUND);
 }

@@ -28,6 +28,9 @@ public:
     void hover() override;
     void leave() override;
 
+    // A button sits just above its parent.
+    void setParent(InteractionalObject* parent) override;
+
     // Switching interaction also drops a hover tint left from before.
     void setActive(bool active, bool recursive) override;
     using Logic::setActive;
