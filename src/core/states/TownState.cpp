@@ -172,9 +172,19 @@ void GameState::TownState::showLabel(const std::string& name) {
 void GameState::TownState::moveLabel() {
     const hgeVector pointer = InteractionalObject::getCursor()->getPointerPosition();
     const hgeVector screen = Camera::instance()->worldToScreen(pointer);
-    const float x = screen.x + LABEL_OFFSET_X;
+    float x = screen.x + LABEL_OFFSET_X;
+    // Near the right edge the label goes to the pointer's left, so it stays
+    // readable.
+    const float width = m_label->getSize().x;
+    if (x + width > Engine::instance()->getScreenWidth()) {
+        x = screen.x - LABEL_OFFSET_X - width;
+    }
     m_label->setPosition(x, screen.y);
     m_labelText->setPosition(x, screen.y);
+    // A text box places its texts when it is drawn, after the texts have
+    // taken their screen places for this frame; place them now so that the
+    // name does not trail a frame behind its label.
+    m_labelText->render();
 }
 
 void GameState::TownState::deleteLabel() {

@@ -90,7 +90,8 @@ TEST(TownState, LabelFollowsThePointerAndABuildingLeadsIn) {
         "2 move 100 300\n"
         "6 move 300 300\n"
         "10 move 300 100\n"
-        "14 click 300 300\n");
+        "14 move 720 300\n"
+        "18 click 300 300\n");
     ASSERT_TRUE(game.ok());
     loadInfos();
     DifficultyLevel::instance()->set(2);
@@ -109,6 +110,13 @@ TEST(TownState, LabelFollowsThePointerAndABuildingLeadsIn) {
 
     game.frames(4);
     EXPECT_EQ(town->getLabel(), nullptr) << "over the sky there is no building";
+
+    game.frames(4);
+    ASSERT_NE(town->getLabel(), nullptr);
+    EXPECT_EQ(town->getLabelName(), W1252(u8"Lenas Möbler"));
+    const GuiWindow* label = town->getLabel();
+    EXPECT_LE(label->getPosition().x + label->getSize().x, 800) << "kept on the screen";
+    EXPECT_LT(label->getPosition().x + label->getSize().x, 720) << "left of the pointer there";
 
     game.frames(4);
     EXPECT_EQ(StateMachine::instance()->current(), GameState::BankState::instance());

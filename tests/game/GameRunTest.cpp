@@ -1,0 +1,275 @@
+// The whole program, started headless with scripted input: start-up and
+// shutdown, an engine that cannot start, bad content, the menu screens, the
+// quit question and the way into a new game.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "game/GameRunSupport.h"
+
+namespace fs = std::filesystem;
+using gametest::Outcome;
+using gametest::Shot;
+
+namespace {
+
+const char* const QUICK_SCRIPT = "3 shot s\n6 key escape down\n";
+
+// Every screenshot is a whole, drawn screen.
+void expectScreen(const Outcome& run, const std::string& name) {
+    ASSERT_TRUE(run.hasShot(name)) << name;
+    Shot shot(run.shot(name));
+    ASSERT_TRUE(shot.ok()) << name;
+    EXPECT_EQ(shot.width(), 800);
+    EXPECT_EQ(shot.height(), 600);
+    EXPECT_GE(shot.colours(0, 0, 800, 600), 32u) << name << " looks blank";
+}
+
+// The information line and the lines before it, in order.
+void expectInOrder(const Outcome& run, const std::vector<std::string>& lines) {
+    int at = 0;
+    for (const std::string& line : lines) {
+        const int found = run.find(line, at);
+        ASSERT_GE(found, 0) << "missing or out of order: " << line;
+        at = found + 1;
+    }
+}
+
+}  // namespace
+
+TEST(GameRun, StartsDrawsAndEndsOnEscape) {
+    test::TempDir dir;
+    const Outcome run =
+        gametest::runGame(FISCORA_GAME_EXE, dir.path(), "5 shot first\n10 key escape down\n");
+    EXPECT_EQ(run.status, 0);
+    expectScreen(run, "first");
+    expectInOrder(run, {
+                           test::logLine("II", "WinMain", "-window"),
+                           test::logLine("II", "WinMain", "version 4.1.7.3785"),
+                           test::logLine("II", "WinMain", "Initializing engine"),
+                           test::logLine("II", "Engine::init", "Create hge"),
+                           test::logLine("II", "Engine::init", "Set engine states"),
+                           test::logLine("II", "Engine::init", "Set up video mode"),
+                           test::logLine("II", "Engine::init", "Get camera"),
+                           test::logLine("II", "Engine::init", "Get physics"),
+                           test::logLine("II", "WinMain", "Starting engine"),
+                           test::logLine("II", "WinMain", "shutting down"),
+                       });
+    EXPECT_EQ(run.find("[EE] "), -1) << "the shipped game logs no error";
+}
+
+TEST(GameRun, EngineThatCannotStartEndsWithStatusOne) {
+    test::TempDir dir;
+    const Outcome run =
+        gametest::runGame(FISCORA_GAME_EXE, dir.path(), QUICK_SCRIPT,
+                          {{"FISCORA_HEADLESS", nullptr}, {"SDL_VIDEODRIVER", "nonexistent"}});
+    EXPECT_EQ(run.status, 1);
+    expectInOrder(run, {test::logLine("EE", "WinMain", "engine failed to init, aborting"),
+                        test::logLine("II", "WinMain", "shutting down")});
+    EXPECT_EQ(run.find("Starting engine"), -1);
+}
+
+// One broken thing per run: the game still reaches its frame loop, draws and
+// ends normally, and says what was wrong.
+struct BadInput {
+    const char* name;
+    std::function<void(const std::string& root)> breakIt;
+    const char* expected;  // part of a log line ("hge.log" for the autopilot)
+    const char* script;
+};
+
+class GameRunBadInput : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(GameRunBadInput, IsLoggedAndTheGameRunsOn) {
+    const BadInput& bad = GetParam();
+    test::TempDir dir;
+    const std::string executable = gametest::installGame(dir.path() + "/game");
+    bad.breakIt(dir.path() + "/game");
+    const Outcome run = gametest::runGame(executable, dir.path() + "/game", bad.script);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.hasShot("s")) << "the frame loop was reached";
+    EXPECT_TRUE(run.find(bad.expected) >= 0 ||
+                run.engineLog.find(bad.expected) != std::string::npos)
+        << "no line with: " << bad.expected;
+    EXPECT_GE(run.find(test::logLine("II", "WinMain", "shutting down")), 0);
+}
+
+void remove(const std::string& path) {
+    fs::remove_all(path);
+}
+
+// Garbage lines between the header and the glyphs, and after them.
+void spoilFont(const std::string& font) {
+    std::string text = test::readFile(font);
+    const std::size_t header = text.find('\n') + 1;
+    text.insert(header, "garbage\nChar=\"\n\x01\x02 more\nChar=zz,1\nBitmap\n");
+    test::writeFile(font, text + "\nChar=,,,\ntrailing");
+}
+
+void PrintTo(const BadInput& bad, std::ostream* out) {
+    *out << bad.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Content, GameRunBadInput,
+    ::testing::Values(
+        BadInput{"NoSideFile", [](const std::string& root) { remove(root + "/fiscora.info"); },
+                 "fiscora.info, files wont be ablo to load", QUICK_SCRIPT},
+        BadInput{"MissingFolders",
+                 [](const std::string& root) {
+                     remove(root + "/data/gfx");
+                     remove(root + "/data/snd");
+                 },
+                 "unable to add searchpath", QUICK_SCRIPT},
+        BadInput{"MissingConstants",
+                 [](const std::string& root) { remove(root + "/data/xml/constants.xml"); },
+                 "[EE] [ConstantManager::ConstantManager]\t\tgot null element", QUICK_SCRIPT},
+        BadInput{"BrokenConstants",
+                 [](const std::string& root) {
+                     test::writeFile(root + "/data/xml/constants.xml", "<a><Constants x=");
+                 },
+                 "[EE] [resource::Manager::getXml]\t\terror parsing xml", QUICK_SCRIPT},
+        BadInput{"MissingDepths",
+                 [](const std::string& root) { remove(root + "/data/xml/zdepth.xml"); },
+                 "[EE] [ZDepth::readFile]\t\tunable to open file, no z levels read", QUICK_SCRIPT},
+        BadInput{"BrokenDepths",
+                 [](const std::string& root) {
+                     test::writeFile(root + "/data/xml/zdepth.xml", "<zdepth><level key=");
+                 },
+                 "[EE] [ZDepth::readFile]\t\tunable to open file, no z levels read", QUICK_SCRIPT},
+        BadInput{"MissingImage",
+                 [](const std::string& root) { remove(root + "/data/gfx/gui_logo.png"); },
+                 "[EE] [resource::Manager::getTexture]\t\tunable to file handle for gui_logo.png",
+                 QUICK_SCRIPT},
+        BadInput{"CorruptImage",
+                 [](const std::string& root) {
+                     test::writeFile(root + "/data/gfx/gui_menu_background.png",
+                                     std::string("\x89PNG\r\n\x1a\n", 8) + "not an image");
+                 },
+                 "unable to load texture gui_menu_background.png", QUICK_SCRIPT},
+        BadInput{
+            "FontWithGarbageLines",
+            [](const std::string& root) { spoilFont(root + "/data/fnt/font_tessaline_19.fnt"); },
+            "[II] [WinMain]\t\tStarting engine",
+            "2 clickon New Game\n5 shot s\n8 key escape down\n"},
+        BadInput{"ScriptWithBadLines", [](const std::string&) {},
+                 "Autopilot: ignoring bad line 2 of script.txt",
+                 "3 shot s\nhello world\n4 jump 1 2\nx key escape down\n5 move\n"
+                 "6 key escape down\n"},
+        BadInput{"MissingMenu",
+                 [](const std::string& root) { remove(root + "/data/xml/menu.xml"); },
+                 "[EE] [XmlReader::getRootChildElement]\t\tgot no root", QUICK_SCRIPT},
+        BadInput{"MissingInfoTexts",
+                 [](const std::string& root) { remove(root + "/data/xml/info.xml"); },
+                 "[EE] [InfoManager::load]\t\tcould not read info texts from info.xml",
+                 "2 clickon Quit\n3 shot s\n6 key escape down\n"},
+        BadInput{"BrokenInfoTexts",
+                 [](const std::string& root) {
+                     test::writeFile(root + "/data/xml/info.xml", "<infos><info name=\"x\">");
+                 },
+                 "[EE] [InfoManager::load]\t\tcould not read info texts from info.xml",
+                 QUICK_SCRIPT}),
+    [](const ::testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
+
+TEST(GameRun, FontWithGarbageLinesStillDrawsEveryText) {
+    test::TempDir dir;
+    const std::string executable = gametest::installGame(dir.path() + "/game");
+    spoilFont(dir.path() + "/game/data/fnt/font_tessaline_19.fnt");
+    const Outcome run = gametest::runGame(executable, dir.path() + "/game",
+                                          "2 clickon New Game\n6 key escape down\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.find("[EE] [Text::validate]"), -1) << "the good glyphs survive the bad lines";
+}
+
+TEST(GameRun, MenuHelpAndNewGameScreens) {
+    test::TempDir dir;
+    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
+                                          "5 shot menu\n"
+                                          "8 clickon Help\n"
+                                          "14 shot help\n"
+                                          "16 clickon Back Button\n"
+                                          "22 shot back\n"
+                                          "24 clickon New Game\n"
+                                          "30 shot easy\n"
+                                          "32 clickon Normal\n"
+                                          "38 shot normal\n"
+                                          "40 clickon Hard\n"
+                                          "46 shot hard\n"
+                                          "50 key escape down\n");
+    EXPECT_EQ(run.status, 0);
+    for (const char* name : {"menu", "help", "back", "easy", "normal", "hard"}) {
+        expectScreen(run, name);
+    }
+    Shot menu(run.shot("menu")), help(run.shot("help")), back(run.shot("back"));
+    Shot easy(run.shot("easy")), normal(run.shot("normal")), hard(run.shot("hard"));
+    ASSERT_TRUE(menu.ok() && help.ok() && back.ok() && easy.ok() && normal.ok() && hard.ok());
+    // The pointer is in a corner in both menu shots; the rest is the same.
+    EXPECT_EQ(back.differences(menu, 100, 100, 700, 500), 0) << "the menu comes back as it was";
+    EXPECT_GT(help.differences(menu, 0, 0, 800, 600), 200000) << "help is its own picture";
+    // Each level shows its own description in the information panel, and
+    // nothing else moves above it.
+    const int panel[] = {80, 285, 720, 432};
+    EXPECT_GT(normal.differences(easy, panel[0], panel[1], panel[2], panel[3]), 500);
+    EXPECT_GT(hard.differences(normal, panel[0], panel[1], panel[2], panel[3]), 500);
+    EXPECT_GT(hard.differences(easy, panel[0], panel[1], panel[2], panel[3]), 500);
+    EXPECT_EQ(hard.differences(easy, 0, 0, 800, 180), 0);
+    EXPECT_GT(easy.colours(panel[0], panel[1], panel[2], panel[3]), 4u) << "text on the panel";
+}
+
+TEST(GameRun, QuitQuestionConfirmedEndsTheProgramAtOnce) {
+    test::TempDir dir;
+    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
+                                          "5 shot menu\n"
+                                          "6 clickon Quit\n"
+                                          "12 shot quit\n"
+                                          "14 clickon confirmButton\n"
+                                          "40 shot late\n"
+                                          "60 key escape down\n");
+    EXPECT_EQ(run.status, 0);
+    expectScreen(run, "quit");
+    EXPECT_FALSE(run.hasShot("late")) << "the program ended when the question was answered";
+    EXPECT_GE(run.find(test::logLine("II", "WinMain", "shutting down")), 0);
+
+    Shot menu(run.shot("menu")), quit(run.shot("quit"));
+    ASSERT_TRUE(menu.ok() && quit.ok());
+    // The screen behind the question is darkened; the window itself is the
+    // panel colour where no text is.
+    EXPECT_LT(quit.brightness(0, 450, 140, 600), menu.brightness(0, 450, 140, 600) * 0.7);
+    EXPECT_EQ(quit.at(400, 190), 0x2F4F63u);
+}
+
+TEST(GameRun, QuitQuestionDeniedKeepsTheMenu) {
+    test::TempDir dir;
+    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
+                                          "5 shot menu\n"
+                                          "6 clickon Quit\n"
+                                          "12 clickon denyButton\n"
+                                          "20 move 0 0\n"
+                                          "24 shot after\n"
+                                          "26 key escape down\n");
+    EXPECT_EQ(run.status, 0);
+    expectScreen(run, "after");
+    Shot menu(run.shot("menu")), after(run.shot("after"));
+    ASSERT_TRUE(menu.ok() && after.ok());
+    EXPECT_EQ(after.differences(menu, 0, 0, 800, 600), 0) << "no window, no overlay left";
+}
+
+TEST(GameRun, StartingANewGameEntersTheFlatAndEscapeStillEnds) {
+    test::TempDir dir;
+    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
+                                          "5 clickon New Game\n"
+                                          "10 clickon Start\n"
+                                          "16 shot flat\n"
+                                          "20 key escape down\n");
+    EXPECT_EQ(run.status, 0);
+    ASSERT_TRUE(run.hasShot("flat"));
+    Shot flat(run.shot("flat"));
+    ASSERT_TRUE(flat.ok());
+    // The menu is gone: what the flat has drawn so far lies on the white screen.
+    EXPECT_GT(flat.brightness(0, 0, 800, 600), 240.0);
+    EXPECT_GE(run.find(test::logLine("II", "WinMain", "shutting down")), 0);
+}
