@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "TestSupport.h"
+#include "core/Engine.h"
+#include "resource/Text.h"
+
+namespace {
+
+// A font with glyphs for "A", "B" and "?" only: each 10 wide, 20 high, with a
+// pre-offset of 1 and a post-offset of 2, so "AB" advances 2 * (1 + 10 + 2).
+const char* kFont =
+    "[HGEFONT]\n"
+    "Bitmap=tiny.png\n"
+    "Char=41,0,0,10,20,1,2\n"
+    "Char=42,10,0,10,20,1,2\n"
+    "Char=3F,20,0,10,20,1,2\n";
+
+class TextTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_install.writeSideFile("data/ folders");
+        m_install.addFile("fnt", "tiny.fnt", kFont);
+        m_install.mount();
+    }
+    test::Installation m_install;
+};
+
+}  // namespace
+
+TEST_F(TextTest, TheBoundingBoxIsHalfTheWidthByHalfTheHeightPlacedByAlignment) {
+    Text text("tiny.fnt", "AB\nABAB");  // the widest line is 52 wide
+    text.setMovesWithCam(true);
+    text.setPosition(hgeVector(10, 10));
+    ASSERT_TRUE(text.hasFont());
+    const float w = 26.0f, h = 10.0f;
+
+    struct Case {
+        int align;
+        float x1, y1, x2, y2;
+    };
+    const Case cases[] = {
+        {0, 10, 10, 10 + w, 10 + h},
+        {1, 10 - w, 10 - h, 10, 10},
+        {2, 10 - w / 2, 10 - h / 2, 10 + w / 2, 10 + h / 2},
+        {8, 10 - w / 2, 10 - h / 2, 10 + w / 2, 10 + h / 2},
+    };
+    for (const Case& c : cases) {
+        text.setAlign(c.align);
+        hgeRect box;
+        text.getScreenBoundingBox(box);
+        EXPECT_FALSE(box.IsClean());
+        EXPECT_FLOAT_EQ(box.x1, c.x1) << "align " << c.align;
+        EXPECT_FLOAT_EQ(box.y1, c.y1) << "align " << c.align;
+        EXPECT_FLOAT_EQ(box.x2, c.x2) << "align " << c.align;
+        EXPECT_FLOAT_EQ(box.y2, c.y2) << "align " << c.align;
+    }
+
+    test::LogCapture log;
+    text.setAlign(5);
+    hgeRect untouched(1, 2, 3, 4);
+    text.getScreenBoundingBox(untouched);
+    EXPECT_EQ(untouched.x1, 1.0f);
+    EXPECT_EQ(untouched.y2, 4.0f);
+    EXPECT_TRUE(log.has(test::logLine("WW", "Text::getScreenBoundingBox", "unhandled align: 5")));
+}
+
+TEST_F(TextTest, EachMissingCharacterIsLoggedOnceAndTheTextIsNeverDrawn) {
+    test::LogCapture log;
+    Text text("tiny.fnt", "ACB\nCAC");
+    EXPECT_FALSE(text.hasFont());
+    EXPECT_EQ(log.count(test::logLine("EE", "Text::validate", "couldnt find sprie for C")), 3);
+    // No font: nothing to draw, a zero width and an untouched box.
+    hgeRect box(1, 1, 2, 2);
+    text.getScreenBoundingBox(box);
+    EXPECT_EQ(box.x2, 2.0f);
+    EXPECT_EQ(text.char_width('A'), 0.0f);
+    EXPECT_TRUE(log.has(test::logLine("EE", "Text::char_width", "text has no hgefont")));
+}
+
+TEST_F(TextTest, CharWidthIsTheGlyphWithoutItsOffsets) {
+    test::LogCapture log;
+    Text text("tiny.fnt", "AB");
+    EXPECT_EQ(text.char_width('A'), 10.0f);
+    EXPECT_EQ(text.char_width('Z'), 0.0f);
+    EXPECT_TRUE(
+        log.has(test::logLine("EE", "Text::char_width", "cant find sprite for character Z")));
+}
+
+TEST_F(TextTest, AMissingFontFileGivesNoFontButTheGameGoesOn) {
+    test::LogCapture log;
+    Text text("nofont.fnt", "AB");
+    EXPECT_FALSE(text.hasFont());
+    EXPECT_GT(log.countPrefix("[WW] [resource::Manager::getRaw]"), 0);
+}
