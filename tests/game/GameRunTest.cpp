@@ -115,7 +115,7 @@ void PrintTo(const BadInput& bad, std::ostream* out) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Content, GameRunBadInput,
+    BrokenContent, GameRunBadInput,
     ::testing::Values(
         BadInput{"NoSideFile", [](const std::string& root) { remove(root + "/fiscora.info"); },
                  "fiscora.info, files wont be ablo to load", QUICK_SCRIPT},
