@@ -12,17 +12,19 @@ GameState::RoomState* GameState::RoomState::instance() {
 
 void GameState::RoomState::enter() {
     StreamPlayer::instance()->stopAll();
-    // later: if (DifficultyLevel::value() == 1 && Room::exists())
-    // TutorialManager::instance()->runIfHasntBeenRun(Tutorial::FURNITURE); later:
-    // InvestmentCalculator::instance()->setUp(); later: Room::instance()->setVisible(true); later:
-    // Room::instance()->setFurnitureActive(true); later:
-    // Room::instance()->getDoor()->setVisible(true); later:
-    // Room::instance()->getDoor()->setActive(true); later:
-    // Room::instance()->getDoor()->setActive(true, true); later:
-    // RandomEventManager::instance()->refreshIcons(); later:
-    // TutorialManager::instance()->runIfHasntBeenRun(Tutorial::WELCOME); later:
-    // MainGui::instance()->showRoomParts(true); later:
-    // Engine::instance()->getHge()->Input_SetMousePos(door.x - 20, door.y + 50);
+    // clang-format off
+    // later: if (DifficultyLevel::value() == 1 && Room::exists()) TutorialManager::instance()->runIfHasntBeenRun(Tutorial::FURNITURE);
+    // later: InvestmentCalculator::instance()->setUp();
+    // later: Room::instance()->setVisible(true);
+    // later: Room::instance()->setFurnitureActive(true);
+    // later: Room::instance()->getDoor()->setVisible(true);
+    // later: Room::instance()->getDoor()->setActive(true);
+    // later: Room::instance()->getDoor()->setActive(true, true);
+    // later: RandomEventManager::instance()->refreshIcons();
+    // later: TutorialManager::instance()->runIfHasntBeenRun(Tutorial::WELCOME);
+    // later: MainGui::instance()->showRoomParts(true);
+    // later: Engine::instance()->getHge()->Input_SetMousePos(door.x - 20, door.y + 50);
+    // clang-format on
     restartInputDelay();
 }
 

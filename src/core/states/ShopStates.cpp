@@ -14,9 +14,10 @@ const int TUTORIAL_SAVINGS = 7;
 
 void GameState::ShopState::enter() {
     StreamPlayer::instance()->play(m_music);
-    // later: if (DifficultyLevel::value() == 1)
-    // TutorialManager::instance()->runIfHasntBeenRun(m_tutorial); later: m_shop = new
-    // ShopGui(m_shopName, "shop.xml");
+    // clang-format off
+    // later: if (DifficultyLevel::value() == 1) TutorialManager::instance()->runIfHasntBeenRun(m_tutorial);
+    // later: m_shop = new ShopGui(m_shopName, "shop.xml");
+    // clang-format on
 }
 
 void GameState::ShopState::update(float) {
