@@ -178,10 +178,7 @@ void HgeImpl::Gfx_RenderLine(float x1, float y1, float x2, float y2, uint32_t co
 
 bool HgeImpl::renderQuadAsCopy(const hgeQuad& quad, SDL_Texture* texture, const Texture& entry) {
     const hgeVertex* v = quad.v;
-    // Corners may stray from an upright rectangle by less than half a pixel:
-    // a turn of 1.57 radians (the window frame's edges) still counts as a
-    // quarter turn, which the copy draws pixel-exact and far faster.
-    const float eps = 0.5f;
+    const float eps = 0.01f;
     const float uvEps = 1e-5f;
 
     // The screen corners must form a rectangle with axis-aligned edges.
@@ -199,8 +196,6 @@ bool HgeImpl::renderQuadAsCopy(const hgeQuad& quad, SDL_Texture* texture, const 
     if (!((aHorizontal && bVertical) || (aVertical && bHorizontal))) {
         return false;
     }
-    (aHorizontal ? ay : ax) = 0.0f;
-    (bHorizontal ? by : bx) = 0.0f;
 
     // So must the texture corners, in the same corner order.
     float ua = v[1].tx - v[0].tx;
