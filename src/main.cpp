@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     }
 
     Log::info(context) << "shutting down";
+    // later: Room::destroy();
     Engine::destroy();
     return status;
 }
