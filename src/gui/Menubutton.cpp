@@ -15,8 +15,9 @@ Menubutton::Menubutton(const std::string& name, const std::string& image, const 
 Menubutton::~Menubutton() = default;
 
 void Menubutton::setGlow(const std::string& image) {
-    // The glow image at its own size.
-    m_glow = std::make_unique<Sprite>(image, hgeVector(0, 0));
+    // The glow lies exactly over the button, so it is cut at the button's
+    // size; a button without a size lets the glow take the image's own.
+    m_glow = std::make_unique<Sprite>(image, m_size);
     m_glow->setHotSpot(0, 0);
     m_glow->setMovesWithCam(true);
     m_glow->setPosition(m_position);
