@@ -14,19 +14,7 @@ using guitest::GuiRecords;
 
 namespace {
 
-class GuiBaseTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_engine.ok());
-        ASSERT_TRUE(m_records.loaded());
-        ZDepth::readFile();
-    }
-
-    TiXmlElement* record(const std::string& id) { return m_records.record(id); }
-
-    test::HeadlessEngine m_engine;
-    GuiRecords m_records;
-};
+class GuiBaseTest : public guitest::RecordsTest {};
 
 std::vector<std::string> childNames(GuiBase* widget) {
     std::vector<std::string> names;

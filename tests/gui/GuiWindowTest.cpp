@@ -14,19 +14,7 @@ using guitest::RecWindow;
 
 namespace {
 
-class GuiWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_engine.ok());
-        ASSERT_TRUE(m_records.loaded());
-        ZDepth::readFile();
-    }
-
-    TiXmlElement* record(const std::string& id) { return m_records.record(id); }
-
-    test::HeadlessEngine m_engine;
-    GuiRecords m_records;
-};
+class GuiWindowTest : public guitest::RecordsTest {};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <tinyxml.h>
 
 #include <cstdlib>
@@ -131,6 +132,22 @@ public:
 private:
     TiXmlDocument m_document;
     bool m_loaded = false;
+};
+
+// A headless engine, the fixture's records and the depth table: what the
+// widget tests build their records with.
+class RecordsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_engine.ok());
+        ASSERT_TRUE(m_records.loaded());
+        ZDepth::readFile();
+    }
+
+    TiXmlElement* record(const std::string& id) { return m_records.record(id); }
+
+    test::HeadlessEngine m_engine;
+    GuiRecords m_records;
 };
 
 }  // namespace guitest
