@@ -50,6 +50,8 @@ void Keyboard::postReleases() {
 }
 
 bool Keyboard::process() {
+    // The second backspace check reports press or hold as of last frame.
+    const bool backspaceWasHeld = m_held.count(HGEK_BACKSPACE) != 0;
     checkKey(HGEK_ENTER, ActionEnter);
     checkKey(HGEK_UP, ActionArrow, 14.0f);
     checkKey(HGEK_DOWN, ActionArrow, 15.0f);
@@ -61,7 +63,7 @@ bool Keyboard::process() {
     checkKey(HGEK_RBUTTON, ActionRightButton);
     checkPointer();
     if (m_hge->Input_GetKeyState(HGEK_BACKSPACE)) {
-        post(ActionBackspaceRepeat, 0.0f, m_held.count(HGEK_BACKSPACE) ? 2.0f : 0.0f);
+        post(ActionBackspaceRepeat, 0.0f, backspaceWasHeld ? 2.0f : 0.0f);
     }
     postReleases();
     m_seenThisFrame.clear();
