@@ -8,13 +8,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "engine/hgefont.h"
 
 namespace {
 
@@ -25,9 +25,9 @@ struct Glyph {
     int x = 0, y = 0, w = 0, h = 0, a = 0, c = 0;
 };
 
-// A plain reading of the font description format: "[HGEFONT]" first, a Bitmap
-// line, and Char lines with a quoted character or a hexadecimal code followed
-// by six integers.
+// A shipped font description read by the game's own font reader; only the
+// "Bitmap" line, which the game ignores (it names the atlas itself), is read
+// here.
 struct FontFile {
     bool valid = false;
     std::string bitmap;
@@ -37,54 +37,29 @@ struct FontFile {
         std::ifstream in(path, std::ios::binary);
         std::stringstream buffer;
         buffer << in.rdbuf();
-        std::string text = buffer.str();
-        for (char& ch : text) {
-            if (ch == '\r') {
-                ch = '\n';
-            }
+        const std::string text = buffer.str();
+        const size_t at = text.find("Bitmap=");
+        if (at != std::string::npos) {
+            bitmap = text.substr(at + 7, text.find_first_of("\r\n", at) - at - 7);
         }
-        std::istringstream lines(text);
-        std::string line;
-        if (!std::getline(lines, line) || line != "[HGEFONT]") {
-            return;
-        }
-        valid = true;
-        while (std::getline(lines, line)) {
-            char name[256];
-            if (std::sscanf(line.c_str(), "Bitmap = %255s", name) == 1) {
-                bitmap = name;
+        hgeFont font(text.c_str(), false, false, static_cast<uint32_t>(text.size()), 0);
+        for (int code = 0; code < 256; ++code) {
+            const char chr = static_cast<char>(code);
+            const hgeSprite* sprite = font.GetSprite(chr);
+            if (!sprite) {
                 continue;
             }
-            const size_t eq = line.find('=');
-            if (line.compare(0, 4, "Char") != 0 || eq == std::string::npos) {
-                continue;
-            }
-            size_t pos = line.find_first_not_of(' ', eq + 1);
-            if (pos == std::string::npos) {
-                continue;
-            }
-            unsigned code = 0;
-            if (line[pos] == '"' && pos + 2 < line.size() && line[pos + 2] == '"') {
-                code = static_cast<unsigned char>(line[pos + 1]);
-                pos += 3;
-            } else {
-                size_t end = pos;
-                while (end < line.size() && std::isxdigit(static_cast<unsigned char>(line[end]))) {
-                    ++end;
-                }
-                if (end == pos || end - pos > 4) {
-                    continue;
-                }
-                code = static_cast<unsigned>(std::stoul(line.substr(pos, end - pos), nullptr, 16));
-                pos = end;
-            }
-            Glyph g;
-            if (code > 0xFF || std::sscanf(line.c_str() + pos, " , %d , %d , %d , %d , %d , %d",
-                                           &g.x, &g.y, &g.w, &g.h, &g.a, &g.c) != 6) {
-                continue;
-            }
+            float x, y, w, h;
+            sprite->GetTextureRect(&x, &y, &w, &h);
+            Glyph& g = glyphs[static_cast<size_t>(code)];
             g.defined = true;
-            glyphs[code] = g;
+            g.x = static_cast<int>(x);
+            g.y = static_cast<int>(y);
+            g.w = static_cast<int>(w);
+            g.h = static_cast<int>(h);
+            g.a = static_cast<int>(font.GetPreWidth(chr));
+            g.c = static_cast<int>(font.GetPostWidth(chr));
+            valid = true;
         }
     }
 };
