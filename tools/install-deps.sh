@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build and test the game.
-# "--content" adds the tools that regenerate fonts, pictures and sounds.
+# "--content" adds the tools that regenerate fonts, pictures and sounds;
+# "--coverage" adds gcovr for tools/coverage.sh.
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-image-dev
@@ -9,6 +10,9 @@ packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-image-dev
 if [ "${1:-}" = "--content" ]; then
   packages+=(libsdl2-ttf-dev librsvg2-bin sox lame fluidsynth fluid-soundfont-gm
              abcmidi fonts-quicksand fonts-dejavu-core)
+fi
+if [ "${1:-}" = "--coverage" ]; then
+  packages+=(gcovr)
 fi
 
 missing=()
