@@ -3,7 +3,8 @@
 #   tools/coverage.sh [build folder] [ctest arguments, e.g. -R Slider]
 # Builds an instrumented copy (default build-coverage), runs the tests and
 # prints gcovr's summary. Per-file tables: <build>/coverage-lines.txt and
-# <build>/coverage-branches.txt; the raw data: <build>/coverage.json.
+# <build>/coverage-branches.txt; the raw data, for tools/coverage-compare.py:
+# <build>/coverage.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh --coverage
