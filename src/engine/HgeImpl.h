@@ -171,6 +171,9 @@ private:
     bool m_keys[256] = {};
     bool m_keysDown[256] = {};
     bool m_keysUp[256] = {};
+    // Releases that came in the frame of their own press (a tap): they take
+    // effect at the start of the next frame, so every press is seen held.
+    bool m_releaseNextFrame[256] = {};
     float m_mouseX = 0;
     float m_mouseY = 0;
     int m_wheel = 0;

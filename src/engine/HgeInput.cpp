@@ -50,6 +50,12 @@ void HgeImpl::clearFrameInput() {
 void HgeImpl::processInput() {
     ++m_frame;
     clearFrameInput();
+    for (int key = 1; key < 256; ++key) {
+        if (m_releaseNextFrame[key]) {
+            m_releaseNextFrame[key] = false;
+            keyEvent(key, false);
+        }
+    }
     if (m_sdlVideo) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
@@ -68,7 +74,12 @@ void HgeImpl::keyEvent(int key, bool down) {
             m_keysDown[key] = true;
         }
         m_keys[key] = true;
+        m_releaseNextFrame[key] = false;
         m_lastKey = key;
+    } else if (m_keysDown[key]) {
+        // Pressed and released within one frame: nobody polling the key
+        // state would ever see the press, so hold it until the next frame.
+        m_releaseNextFrame[key] = true;
     } else {
         if (m_keys[key]) {
             m_keysUp[key] = true;
