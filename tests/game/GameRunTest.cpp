@@ -41,12 +41,31 @@ void expectInOrder(const Outcome& run, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TEST(GameRun, StartsDrawsAndEndsOnEscape) {
+// One start of the program walks the menus as a player would: help and
+// back, the quit question denied, the three levels of a new game, the flat.
+TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
     test::TempDir dir;
-    const Outcome run =
-        gametest::runGame(FISCORA_GAME_EXE, dir.path(), "5 shot first\n10 key escape down\n");
+    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
+                                          "5 shot menu\n"
+                                          "8 clickon Help\n"
+                                          "14 shot help\n"
+                                          "16 clickon Back Button\n"
+                                          "22 shot back\n"
+                                          "24 clickon Quit\n"
+                                          "30 shot quit\n"
+                                          "32 clickon denyButton\n"
+                                          "38 move 0 0\n"
+                                          "42 shot after\n"
+                                          "44 clickon New Game\n"
+                                          "50 shot easy\n"
+                                          "52 clickon Normal\n"
+                                          "58 shot normal\n"
+                                          "60 clickon Hard\n"
+                                          "66 shot hard\n"
+                                          "68 clickon Start\n"
+                                          "74 shot flat\n"
+                                          "78 key escape down\n");
     EXPECT_EQ(run.status, 0);
-    expectScreen(run, "first");
     expectInOrder(run, {
                            test::logLine("II", "WinMain", "-window"),
                            test::logLine("II", "WinMain", "version 4.1.7.3785"),
@@ -60,6 +79,45 @@ TEST(GameRun, StartsDrawsAndEndsOnEscape) {
                            test::logLine("II", "WinMain", "shutting down"),
                        });
     EXPECT_EQ(run.find("[EE] "), -1) << "the shipped game logs no error";
+    for (const char* name : {"menu", "help", "back", "quit", "after", "easy", "normal", "hard"}) {
+        expectScreen(run, name);
+    }
+    Shot menu(run.shot("menu")), help(run.shot("help")), back(run.shot("back"));
+    Shot quit(run.shot("quit")), after(run.shot("after"));
+    Shot easy(run.shot("easy")), normal(run.shot("normal")), hard(run.shot("hard"));
+    Shot flat(run.shot("flat"));
+    ASSERT_TRUE(menu.ok() && help.ok() && back.ok() && quit.ok() && after.ok() && easy.ok() &&
+                normal.ok() && hard.ok() && flat.ok());
+    // The pointer is in a corner in both menu shots; the rest is the same.
+    EXPECT_EQ(back.differences(menu, 100, 100, 700, 500), 0) << "the menu comes back as it was";
+    EXPECT_GT(help.differences(menu, 0, 0, 800, 600), 200000) << "help is its own picture";
+    // The screen behind the question is darkened; the window itself is the
+    // panel colour where no text is. Denied, it leaves no window or overlay.
+    EXPECT_LT(quit.brightness(0, 450, 140, 600), menu.brightness(0, 450, 140, 600) * 0.7);
+    EXPECT_EQ(quit.at(400, 190), 0x2F4F63u);
+    EXPECT_EQ(after.differences(menu, 0, 0, 800, 600), 0) << "no window, no overlay left";
+    // Each level shows its own description in the information panel, and
+    // nothing else moves above it.
+    const int panel[] = {80, 285, 720, 432};
+    EXPECT_GT(normal.differences(easy, panel[0], panel[1], panel[2], panel[3]), 500);
+    EXPECT_GT(hard.differences(normal, panel[0], panel[1], panel[2], panel[3]), 500);
+    EXPECT_GT(hard.differences(easy, panel[0], panel[1], panel[2], panel[3]), 500);
+    EXPECT_EQ(hard.differences(easy, 0, 0, 800, 180), 0);
+    EXPECT_GT(easy.colours(panel[0], panel[1], panel[2], panel[3]), 4u) << "text on the panel";
+    // The menu is gone: what the flat has drawn so far lies on the white screen.
+    EXPECT_GT(flat.brightness(0, 0, 800, 600), 240.0);
+}
+
+TEST(GameRun, QuitQuestionConfirmedEndsTheProgramAtOnce) {
+    test::TempDir dir;
+    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
+                                          "6 clickon Quit\n"
+                                          "14 clickon confirmButton\n"
+                                          "40 shot late\n"
+                                          "60 key escape down\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(run.hasShot("late")) << "the program ended when the question was answered";
+    EXPECT_GE(run.find(test::logLine("II", "WinMain", "shutting down")), 0);
 }
 
 TEST(GameRun, EngineThatCannotStartEndsWithStatusOne) {
@@ -80,6 +138,7 @@ struct BadInput {
     std::function<void(const std::string& root)> breakIt;
     const char* expected;  // part of a log line ("hge.log" for the autopilot)
     const char* script;
+    const char* absent = nullptr;  // part of a line the run must not log
 };
 
 class GameRunBadInput : public ::testing::TestWithParam<BadInput> {};
@@ -95,6 +154,9 @@ TEST_P(GameRunBadInput, IsLoggedAndTheGameRunsOn) {
     EXPECT_TRUE(run.find(bad.expected) >= 0 ||
                 run.engineLog.find(bad.expected) != std::string::npos)
         << "no line with: " << bad.expected;
+    if (bad.absent) {
+        EXPECT_EQ(run.find(bad.absent), -1) << "a line with: " << bad.absent;
+    }
     EXPECT_GE(run.find(test::logLine("II", "WinMain", "shutting down")), 0);
 }
 
@@ -108,6 +170,14 @@ void spoilFont(const std::string& font) {
     const std::size_t header = text.find('\n') + 1;
     text.insert(header, "garbage\nChar=\"\n\x01\x02 more\nChar=zz,1\nBitmap\n");
     test::writeFile(font, text + "\nChar=,,,\ntrailing");
+}
+
+// A zero byte half-way through, as a damaged disk or download leaves it: the
+// glyphs after it are lost, nothing is read beyond the text.
+void zeroInFont(const std::string& font) {
+    std::string text = test::readFile(font);
+    text.insert(text.size() / 2, std::string("\0\xff\xfe garbage", 11));
+    test::writeFile(font, text);
 }
 
 void PrintTo(const BadInput& bad, std::ostream* out) {
@@ -155,6 +225,11 @@ INSTANTIATE_TEST_SUITE_P(
             "FontWithGarbageLines",
             [](const std::string& root) { spoilFont(root + "/data/fnt/font_tessaline_19.fnt"); },
             "[II] [WinMain]\t\tStarting engine",
+            "2 clickon New Game\n5 shot s\n8 key escape down\n", "[EE] [Text::validate]"},
+        BadInput{
+            "FontWithZeroByte",
+            [](const std::string& root) { zeroInFont(root + "/data/fnt/font_tessaline_19.fnt"); },
+            "[EE] [Text::validate]\t\tcouldnt find sprie for",
             "2 clickon New Game\n5 shot s\n8 key escape down\n"},
         BadInput{"ScriptWithBadLines", [](const std::string&) {},
                  "Autopilot: ignoring bad line 2 of script.txt",
@@ -174,102 +249,3 @@ INSTANTIATE_TEST_SUITE_P(
                  "[EE] [InfoManager::load]\t\tcould not read info texts from info.xml",
                  QUICK_SCRIPT}),
     [](const ::testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
-
-TEST(GameRun, FontWithGarbageLinesStillDrawsEveryText) {
-    test::TempDir dir;
-    const std::string executable = gametest::installGame(dir.path() + "/game");
-    spoilFont(dir.path() + "/game/data/fnt/font_tessaline_19.fnt");
-    const Outcome run = gametest::runGame(executable, dir.path() + "/game",
-                                          "2 clickon New Game\n6 key escape down\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.find("[EE] [Text::validate]"), -1) << "the good glyphs survive the bad lines";
-}
-
-TEST(GameRun, MenuHelpAndNewGameScreens) {
-    test::TempDir dir;
-    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
-                                          "5 shot menu\n"
-                                          "8 clickon Help\n"
-                                          "14 shot help\n"
-                                          "16 clickon Back Button\n"
-                                          "22 shot back\n"
-                                          "24 clickon New Game\n"
-                                          "30 shot easy\n"
-                                          "32 clickon Normal\n"
-                                          "38 shot normal\n"
-                                          "40 clickon Hard\n"
-                                          "46 shot hard\n"
-                                          "50 key escape down\n");
-    EXPECT_EQ(run.status, 0);
-    for (const char* name : {"menu", "help", "back", "easy", "normal", "hard"}) {
-        expectScreen(run, name);
-    }
-    Shot menu(run.shot("menu")), help(run.shot("help")), back(run.shot("back"));
-    Shot easy(run.shot("easy")), normal(run.shot("normal")), hard(run.shot("hard"));
-    ASSERT_TRUE(menu.ok() && help.ok() && back.ok() && easy.ok() && normal.ok() && hard.ok());
-    // The pointer is in a corner in both menu shots; the rest is the same.
-    EXPECT_EQ(back.differences(menu, 100, 100, 700, 500), 0) << "the menu comes back as it was";
-    EXPECT_GT(help.differences(menu, 0, 0, 800, 600), 200000) << "help is its own picture";
-    // Each level shows its own description in the information panel, and
-    // nothing else moves above it.
-    const int panel[] = {80, 285, 720, 432};
-    EXPECT_GT(normal.differences(easy, panel[0], panel[1], panel[2], panel[3]), 500);
-    EXPECT_GT(hard.differences(normal, panel[0], panel[1], panel[2], panel[3]), 500);
-    EXPECT_GT(hard.differences(easy, panel[0], panel[1], panel[2], panel[3]), 500);
-    EXPECT_EQ(hard.differences(easy, 0, 0, 800, 180), 0);
-    EXPECT_GT(easy.colours(panel[0], panel[1], panel[2], panel[3]), 4u) << "text on the panel";
-}
-
-TEST(GameRun, QuitQuestionConfirmedEndsTheProgramAtOnce) {
-    test::TempDir dir;
-    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
-                                          "5 shot menu\n"
-                                          "6 clickon Quit\n"
-                                          "12 shot quit\n"
-                                          "14 clickon confirmButton\n"
-                                          "40 shot late\n"
-                                          "60 key escape down\n");
-    EXPECT_EQ(run.status, 0);
-    expectScreen(run, "quit");
-    EXPECT_FALSE(run.hasShot("late")) << "the program ended when the question was answered";
-    EXPECT_GE(run.find(test::logLine("II", "WinMain", "shutting down")), 0);
-
-    Shot menu(run.shot("menu")), quit(run.shot("quit"));
-    ASSERT_TRUE(menu.ok() && quit.ok());
-    // The screen behind the question is darkened; the window itself is the
-    // panel colour where no text is.
-    EXPECT_LT(quit.brightness(0, 450, 140, 600), menu.brightness(0, 450, 140, 600) * 0.7);
-    EXPECT_EQ(quit.at(400, 190), 0x2F4F63u);
-}
-
-TEST(GameRun, QuitQuestionDeniedKeepsTheMenu) {
-    test::TempDir dir;
-    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
-                                          "5 shot menu\n"
-                                          "6 clickon Quit\n"
-                                          "12 clickon denyButton\n"
-                                          "20 move 0 0\n"
-                                          "24 shot after\n"
-                                          "26 key escape down\n");
-    EXPECT_EQ(run.status, 0);
-    expectScreen(run, "after");
-    Shot menu(run.shot("menu")), after(run.shot("after"));
-    ASSERT_TRUE(menu.ok() && after.ok());
-    EXPECT_EQ(after.differences(menu, 0, 0, 800, 600), 0) << "no window, no overlay left";
-}
-
-TEST(GameRun, StartingANewGameEntersTheFlatAndEscapeStillEnds) {
-    test::TempDir dir;
-    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
-                                          "5 clickon New Game\n"
-                                          "10 clickon Start\n"
-                                          "16 shot flat\n"
-                                          "20 key escape down\n");
-    EXPECT_EQ(run.status, 0);
-    ASSERT_TRUE(run.hasShot("flat"));
-    Shot flat(run.shot("flat"));
-    ASSERT_TRUE(flat.ok());
-    // The menu is gone: what the flat has drawn so far lies on the white screen.
-    EXPECT_GT(flat.brightness(0, 0, 800, 600), 240.0);
-    EXPECT_GE(run.find(test::logLine("II", "WinMain", "shutting down")), 0);
-}
