@@ -21,13 +21,16 @@ void Text::create(const std::string& fontFile, bool fontFlag) {
     }
     resource::Manager* resources = resource::Manager::instance();
     std::string description;
-    const int length = resources->getTxt(fontFile, description);
+    // getTxt counts every byte of the file but hands out the text only up to
+    // a zero byte, which a damaged file may hold: the font gets the length
+    // of the text it is given, never more.
+    resources->getTxt(fontFile, description);
     const std::string textureFile =
         (fontFile.size() >= 4 ? fontFile.substr(0, fontFile.size() - 4) : std::string()) + ".png";
     HTEXTURE texture = 0;
     resources->getTexture(textureFile, texture);
     m_font = std::make_unique<hgeFont>(description.c_str(), fontFlag, false,
-                                       static_cast<uint32_t>(length), texture);
+                                       static_cast<uint32_t>(description.size()), texture);
 }
 
 bool Text::validate() {
