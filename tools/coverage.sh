@@ -23,6 +23,8 @@ fi
 gcovr -r . --object-directory "$build" --filter 'src/' -j "$jobs" \
   --exclude-unreachable-branches --exclude-throw-branches \
   --json "$build/coverage.json" 2>"$build/gcovr.txt"
+# gcovr run in parallel may leave gcov's working files behind.
+find . -maxdepth 1 -name '*.gcov' -delete
 gcovr -a "$build/coverage.json" --txt "$build/coverage-lines.txt"
 gcovr -a "$build/coverage.json" --branches --txt "$build/coverage-branches.txt"
 gcovr -a "$build/coverage.json" --print-summary | grep -E '^(lines|branches):'
