@@ -2,76 +2,75 @@
 
 #include <cmath>
 
+#include "engine/EngineTestSupport.h"
 #include "engine/hgerect.h"
 #include "engine/hgevector.h"
 
+namespace {
+
+void expectBox(const hgeRect& r, float x1, float y1, float x2, float y2) {
+    EXPECT_FALSE(r.IsClean());
+    enginetest::expectNear({r.x1, r.y1, r.x2, r.y2}, {x1, y1, x2, y2}, 0);
+}
+
+}  // namespace
+
 TEST(HgeRect, TestPointIsStrictlyInside) {
-    hgeRect r(10, 20, 30, 40);
-    EXPECT_TRUE(r.TestPoint(11, 21));
-    EXPECT_TRUE(r.TestPoint(29.5f, 39.5f));
+    const hgeRect r(10, 20, 30, 40);
     // Edges and corners belong to no box.
-    EXPECT_FALSE(r.TestPoint(10, 25));
-    EXPECT_FALSE(r.TestPoint(30, 25));
-    EXPECT_FALSE(r.TestPoint(15, 20));
-    EXPECT_FALSE(r.TestPoint(15, 40));
-    EXPECT_FALSE(r.TestPoint(10, 20));
-    EXPECT_FALSE(r.TestPoint(5, 25));
-    EXPECT_FALSE(r.TestPoint(15, 45));
+    const struct {
+        float x, y;
+        bool inside;
+    } points[] = {{11, 21, true},  {29.5f, 39.5f, true}, {10, 25, false},
+                  {30, 25, false}, {15, 20, false},      {15, 40, false},
+                  {10, 20, false}, {5, 25, false},       {15, 45, false}};
+    for (const auto& p : points) {
+        EXPECT_EQ(r.TestPoint(p.x, p.y), p.inside) << p.x << "," << p.y;
+    }
 }
 
 TEST(HgeRect, EncapsulateStartsFromTheFirstPointAfterClear) {
     hgeRect r(-100, -100, 100, 100);
     r.Clear();
     EXPECT_TRUE(r.IsClean());
-    r.Encapsulate(5, 7);
-    EXPECT_FALSE(r.IsClean());
     // The old corners are forgotten, not widened.
-    EXPECT_FLOAT_EQ(r.x1, 5);
-    EXPECT_FLOAT_EQ(r.x2, 5);
-    EXPECT_FLOAT_EQ(r.y1, 7);
-    EXPECT_FLOAT_EQ(r.y2, 7);
+    r.Encapsulate(5, 7);
+    expectBox(r, 5, 7, 5, 7);
     r.Encapsulate(-3, 12);
     r.Encapsulate(8, 1);
-    EXPECT_FLOAT_EQ(r.x1, -3);
-    EXPECT_FLOAT_EQ(r.x2, 8);
-    EXPECT_FLOAT_EQ(r.y1, 1);
-    EXPECT_FLOAT_EQ(r.y2, 12);
+    expectBox(r, -3, 1, 8, 12);
 
     hgeRect fresh;
     EXPECT_TRUE(fresh.IsClean());
     fresh.Encapsulate(-4, -6);
-    EXPECT_FLOAT_EQ(fresh.x1, -4);
-    EXPECT_FLOAT_EQ(fresh.y2, -6);
+    expectBox(fresh, -4, -6, -4, -6);
 }
 
 TEST(HgeRect, SetAndSetRadiusMakeTheBoxUsed) {
     hgeRect r;
     r.SetRadius(10, 20, 5);
-    EXPECT_FALSE(r.IsClean());
-    EXPECT_FLOAT_EQ(r.x1, 5);
-    EXPECT_FLOAT_EQ(r.y1, 15);
-    EXPECT_FLOAT_EQ(r.x2, 15);
-    EXPECT_FLOAT_EQ(r.y2, 25);
+    expectBox(r, 5, 15, 15, 25);
     r.Clear();
     r.Set(1, 2, 3, 4);
-    EXPECT_FALSE(r.IsClean());
     r.Encapsulate(0, 0);
-    EXPECT_FLOAT_EQ(r.x1, 0);
-    EXPECT_FLOAT_EQ(r.x2, 3);
+    expectBox(r, 0, 0, 3, 4);
 }
 
 TEST(HgeRect, IntersectNeedsOverlapOnBothAxes) {
-    hgeRect a(0, 0, 10, 10);
-    EXPECT_TRUE(a.Intersect(hgeRect(5, 5, 15, 15)));
-    EXPECT_TRUE(a.Intersect(hgeRect(2, 2, 3, 3)));      // inside
-    EXPECT_TRUE(a.Intersect(hgeRect(-5, -5, 20, 20)));  // around
-    EXPECT_TRUE(a.Intersect(hgeRect(-5, 4, 20, 6)));    // a bar across
-    EXPECT_FALSE(a.Intersect(hgeRect(10, 0, 20, 10)));  // sharing an edge only
-    EXPECT_FALSE(a.Intersect(hgeRect(11, 0, 20, 10)));
-    EXPECT_FALSE(a.Intersect(hgeRect(5, 11, 15, 20)));  // overlaps in x, not in y
-    EXPECT_FALSE(a.Intersect(hgeRect(11, 5, 20, 8)));   // overlaps in y, not in x
-    hgeRect b(5, 5, 15, 15);
-    EXPECT_EQ(a.Intersect(&b), b.Intersect(&a));
+    const hgeRect a(0, 0, 10, 10);
+    const struct {
+        hgeRect b;
+        bool overlap;
+    } cases[] = {{{5, 5, 15, 15}, true},   {{2, 2, 3, 3}, true},      // inside
+                 {{-5, -5, 20, 20}, true},                            // around
+                 {{-5, 4, 20, 6}, true},                              // a bar across
+                 {{10, 0, 20, 10}, false},                            // sharing an edge only
+                 {{11, 0, 20, 10}, false}, {{5, 11, 15, 20}, false},  // overlaps in x, not in y
+                 {{11, 5, 20, 8}, false}};                            // overlaps in y, not in x
+    for (const auto& c : cases) {
+        EXPECT_EQ(a.Intersect(&c.b), c.overlap) << c.b.x1 << "," << c.b.y1;
+        EXPECT_EQ(c.b.Intersect(a), c.overlap) << c.b.x1 << "," << c.b.y1;
+    }
 }
 
 TEST(HgeVector, ArithmeticAndLength) {
@@ -98,9 +97,7 @@ TEST(HgeVector, NormalizeIsTheFastApproximation) {
     // Close to the unit vector but not the exact division (one Newton step).
     EXPECT_NEAR(v.x, 0.6f, 0.002f);
     EXPECT_NEAR(v.y, 0.8f, 0.002f);
-    EXPECT_NEAR(v.Length(), 1.0f, 0.002f);
     EXPECT_NE(v.x, 0.6f);
-
     hgeVector zero;
     zero.Normalize();
     EXPECT_EQ(zero, hgeVector(0, 0));
@@ -113,13 +110,11 @@ TEST(HgeVector, AngleAndRotate) {
     hgeVector right(5, 0);
     hgeVector up(0, -2);
     EXPECT_NEAR(right.Angle(&up), pi / 2, 1e-3f);
-    // Parallel vectors: the approximate lengths must not push acos out of range.
+    // Parallel vectors: the approximate lengths must not push acos out of
+    // range (NaN fails EXPECT_NEAR); acos magnifies the approximation's error
+    // near 1: small, not exact.
     hgeVector same(7, 7);
-    float angle = same.Angle(&same);
-    EXPECT_FALSE(std::isnan(angle));
-    // acos magnifies the approximation's error near 1: small, not exact.
-    EXPECT_NEAR(angle, 0, 0.1f);
-
+    EXPECT_NEAR(same.Angle(&same), 0, 0.1f);
     hgeVector r(1, 0);
     r.Rotate(pi / 2);
     EXPECT_NEAR(r.x, 0, 1e-6f);
