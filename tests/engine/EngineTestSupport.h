@@ -1,25 +1,31 @@
-// Helpers for the engine tests: in-memory PNG images, scratch folders, quad
-// capture, environment variables that are put back afterwards, and one
-// fixture holding the engine object and a white texture.
+// Helpers for the engine tests, which include this header alone: in-memory
+// PNG images, scratch folders, quad capture, environment variables that are
+// put back afterwards, and one fixture holding the engine object and a white
+// texture.
 #pragma once
 
-#include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdint>
-#include <cstdlib>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
-#include <vector>
+#include <tuple>
 
+#include "engine/EngineLog.h"
 #include "engine/HgeImpl.h"
+#include "engine/KeyMap.h"
+#include "engine/hgefont.h"
+#include "engine/hgevector.h"
 
 namespace enginetest {
+
+const float kPi = 3.14159265f;
 
 inline void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -31,18 +37,15 @@ inline std::string readFile(const std::string& path) {
     return buffer.str();
 }
 
-// A fresh folder under the working folder, removed at the end.
+// A fresh folder in the test's own working folder, removed at the end.
 class ScratchDir {
 public:
-    explicit ScratchDir(const std::string& tag) {
-        static int counter = 0;
-        m_path = "engine_" + tag + "_" + std::to_string(getpid()) + "_" + std::to_string(++counter);
-        std::filesystem::remove_all(m_path);
+    explicit ScratchDir(const std::string& name) : m_path("engine_" + name) {
         std::filesystem::create_directories(m_path);
     }
     ~ScratchDir() {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
     }
     const std::string& path() const { return m_path; }
     std::string file(const std::string& name) const { return m_path + "/" + name; }
@@ -71,45 +74,31 @@ inline HTEXTURE loadPng(HGE* hge, const std::string& png) {
 // Sets (or with null unsets) an environment variable until destruction.
 class EnvVar {
 public:
-    EnvVar(const char* name, const char* value) : m_name(name) {
-        const char* old = std::getenv(name);
-        m_had = old != nullptr;
-        m_old = old ? old : "";
+    EnvVar(const char* name, const char* value) : m_name(name), m_had(std::getenv(name)) {
+        m_old = m_had ? std::getenv(name) : "";
         value ? setenv(name, value, 1) : unsetenv(name);
     }
     ~EnvVar() { m_had ? setenv(m_name.c_str(), m_old.c_str(), 1) : unsetenv(m_name.c_str()); }
 
 private:
-    std::string m_name;
+    std::string m_name, m_old;
     bool m_had;
-    std::string m_old;
 };
 
-// Records every quad handed to the engine while alive.
-class QuadCapture {
-public:
-    QuadCapture() {
-        engine::HgeImpl::acquire()->setQuadObserver(
-            [this](const hgeQuad& q) { m_quads.push_back(q); });
-    }
-    ~QuadCapture() {
-        engine::HgeImpl::current()->setQuadObserver(nullptr);
-        engine::HgeImpl::current()->Release();
-    }
-    const std::vector<hgeQuad>& quads() const { return m_quads; }
-    void clear() { m_quads.clear(); }
+// Every quad handed to the engine while draw runs.
+inline std::vector<hgeQuad> quadsOf(const std::function<void()>& draw) {
+    std::vector<hgeQuad> quads;
+    engine::HgeImpl* hge = engine::HgeImpl::acquire();
+    hge->setQuadObserver([&quads](const hgeQuad& q) { quads.push_back(q); });
+    draw();
+    hge->setQuadObserver(nullptr);
+    hge->Release();
+    return quads;
+}
 
-private:
-    std::vector<hgeQuad> m_quads;
-};
-
-// One pixel of an RGB24 surface (bytes in R, G, B order).
-struct Rgb {
-    int r, g, b;
-};
-inline Rgb pixel(SDL_Surface* rgb24, int x, int y) {
-    const auto* p = static_cast<const uint8_t*>(rgb24->pixels) + y * rgb24->pitch + x * 3;
-    return Rgb{p[0], p[1], p[2]};
+// A quad's screen corners as x0, y0, ..., x3, y3.
+inline std::vector<float> corners(const hgeQuad& q) {
+    return {q.v[0].x, q.v[0].y, q.v[1].x, q.v[1].y, q.v[2].x, q.v[2].y, q.v[3].x, q.v[3].y};
 }
 
 // Each number within tol of its counterpart (callers name the case with SCOPED_TRACE).
@@ -121,19 +110,10 @@ inline void expectNear(const std::vector<float>& got, const std::vector<float>& 
     }
 }
 
-// A quad's screen corners as x0, y0, ..., x3, y3.
-inline std::vector<float> corners(const hgeQuad& q) {
-    return {q.v[0].x, q.v[0].y, q.v[1].x, q.v[1].y, q.v[2].x, q.v[2].y, q.v[3].x, q.v[3].y};
-}
-
 // Whether any captured log line contains the piece.
 inline bool logHas(const std::vector<std::string>& lines, const std::string& piece) {
-    for (const auto& line : lines) {
-        if (line.find(piece) != std::string::npos) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& line) { return line.find(piece) != line.npos; });
 }
 
 // The engine object and a white 64x32 texture, both released afterwards.

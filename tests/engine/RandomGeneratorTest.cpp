@@ -1,9 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cstdint>
-
-#include "engine/RandomGenerator.h"
+#include "engine/EngineTestSupport.h"
 
 namespace {
 
