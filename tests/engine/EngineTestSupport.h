@@ -1,7 +1,6 @@
 // Helpers for the engine tests, which include this header alone: in-memory
-// PNG images, scratch folders, quad capture, environment variables that are
-// put back afterwards, and one fixture holding the engine object and a white
-// texture.
+// PNG images, quad capture, environment variables that are put back
+// afterwards, and one fixture holding the engine object and a white texture.
 #pragma once
 
 #include <SDL_image.h>
@@ -37,23 +36,6 @@ inline std::string readFile(const std::string& path) {
     return buffer.str();
 }
 
-// A fresh folder in the test's own working folder, removed at the end.
-class ScratchDir {
-public:
-    explicit ScratchDir(const std::string& name) : m_path("engine_" + name) {
-        std::filesystem::create_directories(m_path);
-    }
-    ~ScratchDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::string& path() const { return m_path; }
-    std::string file(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
-
 // A PNG file's bytes for a w x h image given as ARGB pixels, row by row.
 inline std::string makePng(int w, int h, const std::vector<uint32_t>& argb) {
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
@@ -61,10 +43,11 @@ inline std::string makePng(int w, int h, const std::vector<uint32_t>& argb) {
         std::memcpy(static_cast<char*>(surface->pixels) + y * surface->pitch,
                     &argb[static_cast<size_t>(y * w)], static_cast<size_t>(w) * 4);
     }
-    ScratchDir dir("png");
-    IMG_SavePNG(surface, dir.file("image.png").c_str());
+    // Through a file in the test's own working folder (main.cpp gives every
+    // test one, so files need no cleaning up).
+    IMG_SavePNG(surface, "image.png");
     SDL_FreeSurface(surface);
-    return readFile(dir.file("image.png"));
+    return readFile("image.png");
 }
 
 inline HTEXTURE loadPng(HGE* hge, const std::string& png) {

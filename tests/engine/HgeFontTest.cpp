@@ -82,7 +82,7 @@ TEST_F(HgeFontTest, MissingHeaderLeavesTheFontEmpty) {
     EXPECT_EQ(drawn(*font, HGETEXT_CENTER, "AB\nC"), "");
 }
 
-TEST_F(HgeFontTest, StringWidthsWithOffsetsTrackingAndScale) {
+TEST_F(HgeFontTest, MeasuresAndPlacesGlyphsByAlignmentLineByLine) {
     auto font = makeFont(kFont, m_tex);
     // A: 1 + 8 + 2, B: -1 + 6 + 0, unknown characters measure as '?' (7);
     // multi-line: the widest line, otherwise the first line only.
@@ -92,17 +92,7 @@ TEST_F(HgeFontTest, StringWidthsWithOffsetsTrackingAndScale) {
     for (const auto& [text, multiline, width] : cases) {
         EXPECT_FLOAT_EQ(font->GetStringWidth(text, multiline), width) << text;
     }
-    font->SetTracking(2);
-    EXPECT_FLOAT_EQ(font->GetStringWidth("AB", false), 20);
-    font->SetScale(2);
-    font->SetProportion(0.5f);
-    EXPECT_FLOAT_EQ(font->GetStringWidth("AB", false), 20);
-    font->SetProportion(1.5f);
-    EXPECT_FLOAT_EQ(font->GetStringWidth("AB", false), 60);
-}
 
-TEST_F(HgeFontTest, RenderPlacesGlyphsByAlignmentLineByLine) {
-    auto font = makeFont(kFont, m_tex);
     // Left: the pre-offset of 'A' (1) comes first; 'B' follows the width and
     // post-offset of 'A' (8 + 2) and its own pre-offset (-1). Right: the line
     // (width 16) ends at x. Centre: x minus half the width, rounded (5.5 ->
@@ -133,6 +123,16 @@ TEST_F(HgeFontTest, RenderPlacesGlyphsByAlignmentLineByLine) {
         }
     }
 
+    // Tracking, scale and proportion widen each glyph.
+    auto wide = makeFont(kFont, m_tex);
+    wide->SetTracking(2);
+    EXPECT_FLOAT_EQ(wide->GetStringWidth("AB", false), 20);
+    wide->SetScale(2);
+    wide->SetProportion(0.5f);
+    EXPECT_FLOAT_EQ(wide->GetStringWidth("AB", false), 20);
+    wide->SetProportion(1.5f);
+    EXPECT_FLOAT_EQ(wide->GetStringWidth("AB", false), 60);
+
     // Without a '?' glyph unknown characters vanish.
     auto sparse = makeFont("[HGEFONT]\nChar=\"A\",10,0,8,12,1,2\n", m_tex);
     EXPECT_FLOAT_EQ(sparse->GetStringWidth("AZA", false), 22);
@@ -140,14 +140,14 @@ TEST_F(HgeFontTest, RenderPlacesGlyphsByAlignmentLineByLine) {
 }
 
 TEST_F(HgeFontTest, FromFileLoadsAndOwnsItsBitmap) {
-    ScratchDir dir("font");
-    writeFile(dir.file("glyphs.png"), makePng(32, 16, std::vector<uint32_t>(32 * 16, 0xFF000000)));
+    std::filesystem::create_directories("font");
+    writeFile("font/glyphs.png", makePng(32, 16, std::vector<uint32_t>(32 * 16, 0xFF000000)));
     // Only the file name of the bitmap counts, looked for beside the font.
-    writeFile(dir.file("my.fnt"),
+    writeFile("font/my.fnt",
               "[HGEFONT]\r\nChar=\"A\",8,0,8,12,0,0\r\nBitmap = D:\\art\\fonts/glyphs.png\r\n");
     HTEXTURE owned = 0;
     {
-        hgeFont font(dir.file("my.fnt").c_str());
+        hgeFont font("font/my.fnt");
         owned = font.GetTexture();
         EXPECT_EQ(m_hge->Texture_GetWidth(owned), 32);
         // The glyph was cut from the bitmap even though it came first.

@@ -16,7 +16,7 @@ void expectUV(const hgeSprite& s, float u1, float v1, float u2, float v2) {
 
 }  // namespace
 
-TEST_F(HgeSpriteTest, CutsTextureCoordinatesFromTheTextureSize) {
+TEST_F(HgeSpriteTest, CutsTheTextureAndColoursTheCorners) {
     hgeSprite s(m_tex, 8, 4, 16, 8);
     expectNear({s.GetWidth(), s.GetHeight()}, {16, 8}, 0);
     expectUV(s, 8, 4, 24, 12);
@@ -29,9 +29,24 @@ TEST_F(HgeSpriteTest, CutsTextureCoordinatesFromTheTextureSize) {
     s.SetTextureRect(0, 0, 8, 8, false);
     EXPECT_FLOAT_EQ(s.width, 32);
     expectUV(s, 0, 0, 32, 16);
-    // A blank sprite, or a texture handle that does not exist, cuts in units of 1.
+    // Colour and depth go to one corner or to all.
+    s.SetColor(0x80FF0000);
+    s.SetColor(0xFF00FF00, 2);
+    EXPECT_EQ(std::make_tuple(s.GetColor(0), s.GetColor(2), s.GetColor(3)),
+              std::make_tuple(0x80FF0000u, 0xFF00FF00u, 0x80FF0000u));
+    s.SetZ(0.25f);
+    s.SetZ(0.75f, 1);
+    expectNear({s.GetZ(0), s.GetZ(1)}, {0.25f, 0.75f}, 0);
+
+    // A texture handle that does not exist cuts in units of 1; a blank
+    // sprite draws untextured.
     hgeSprite unknown(9999, 2, 2, 4, 4);
     expectNear({unknown.quad.v[0].tx, unknown.quad.v[2].ty}, {2, 6}, 0);
+    hgeSprite blank(0, 0, 0, 32, 32);
+    auto quads = quadsOf([&] { blank.Render(10, 10); });
+    ASSERT_EQ(quads.size(), 1u);
+    EXPECT_EQ(quads[0].tex, 0u);
+    expectNear(corners(quads[0]), {10, 10, 42, 10, 42, 42, 10, 42});
 }
 
 TEST_F(HgeSpriteTest, RenderAndBoundingBoxesTurnAndScaleAboutTheHotSpot) {
@@ -110,17 +125,6 @@ TEST_F(HgeSpriteTest, FlipsSwapTextureCoordinatesAndMayMirrorTheHotSpot) {
     EXPECT_FLOAT_EQ(h.hotX, 4);
 }
 
-TEST_F(HgeSpriteTest, ColourAndDepthPerVertexOrAll) {
-    hgeSprite s(m_tex, 0, 0, 16, 8);
-    s.SetColor(0x80FF0000);
-    s.SetColor(0xFF00FF00, 2);
-    EXPECT_EQ(std::make_tuple(s.GetColor(0), s.GetColor(2), s.GetColor(3)),
-              std::make_tuple(0x80FF0000u, 0xFF00FF00u, 0x80FF0000u));
-    s.SetZ(0.25f);
-    s.SetZ(0.75f, 1);
-    expectNear({s.GetZ(0), s.GetZ(1)}, {0.25f, 0.75f}, 0);
-}
-
 TEST_F(HgeSpriteTest, CopiesAreIndependentAndHoldTheEngine) {
     auto* original = new hgeSprite(m_tex, 8, 4, 16, 8);
     original->SetHotSpot(3, 3);
@@ -134,26 +138,7 @@ TEST_F(HgeSpriteTest, CopiesAreIndependentAndHoldTheEngine) {
     EXPECT_FLOAT_EQ(assigned.hotX, 5);
     delete copy;
     // Every sprite released its own reference: ours is the last one left.
-    HGE* probe = hgeCreate(HGE_VERSION);
-    EXPECT_EQ(probe, m_hge);
-    probe->Release();
+    EXPECT_EQ(hgeCreate(HGE_VERSION), m_hge);
+    m_hge->Release();
     EXPECT_NE(engine::HgeImpl::current(), nullptr);
-}
-
-TEST_F(HgeSpriteTest, BlankSpriteDrawsUntextured) {
-    hgeSprite blank(0, 0, 0, 32, 32);
-    auto quads = quadsOf([&] { blank.Render(10, 10); });
-    ASSERT_EQ(quads.size(), 1u);
-    EXPECT_EQ(quads[0].tex, 0u);
-    expectNear(corners(quads[0]), {10, 10, 42, 10, 42, 42, 10, 42});
-}
-
-TEST(HgeEngineObject, ReferenceCountedSingleObject) {
-    HGE* a = hgeCreate(HGE_VERSION);
-    HGE* b = hgeCreate(HGE_VERSION);
-    EXPECT_EQ(a, b);
-    a->Release();
-    EXPECT_NE(engine::HgeImpl::current(), nullptr);
-    b->Release();
-    EXPECT_EQ(engine::HgeImpl::current(), nullptr);
 }
