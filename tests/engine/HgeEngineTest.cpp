@@ -5,24 +5,20 @@
 
 using namespace enginetest;
 
-namespace {
-
 const uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF;
 
 // The colour at (x, y) of an RGB24 surface as 0xRRGGBB.
-int rgbAt(SDL_Surface* rgb24, int x, int y) {
+static int rgbAt(SDL_Surface* rgb24, int x, int y) {
     const auto* p = static_cast<const uint8_t*>(rgb24->pixels) + y * rgb24->pitch + x * 3;
     return p[0] << 16 | p[1] << 8 | p[2];
 }
 
-void expectColour(SDL_Surface* frame, int x, int y, int want, int tolerance = 2) {
+static void expectColour(SDL_Surface* frame, int x, int y, int want, int tolerance = 2) {
     for (int shift : {16, 8, 0}) {
         EXPECT_NEAR(rgbAt(frame, x, y) >> shift & 0xFF, want >> shift & 0xFF, tolerance)
             << "at " << x << "," << y;
     }
 }
-
-}  // namespace
 
 TEST(HgeEngine, InitiateAndStartNeedTheirPrerequisites) {
     HGE* hge = hgeCreate(HGE_VERSION);
@@ -136,15 +132,13 @@ TEST(HgeEngine, DrawsTexturesWithFlipsTurnsAndModulation) {
     hge->Release();
 }
 
-namespace {
-
 // What each frame of the loop saw: "x,y", then 1 or 0 for the left button
 // held, pressed and released and the A key held, the last key and the time
 // step.
-std::vector<std::string> g_seen;
-HGE* g_hge = nullptr;
+static std::vector<std::string> g_seen;
+static HGE* g_hge = nullptr;
 
-bool recordFrame() {
+static bool recordFrame() {
     float x = 0, y = 0;
     g_hge->Input_GetMousePos(&x, &y);
     char seen[80];
@@ -157,7 +151,7 @@ bool recordFrame() {
     return g_seen.size() > 50;
 }
 
-bool drawFrame() {
+static bool drawFrame() {
     g_hge->Gfx_BeginScene();
     g_hge->Gfx_Clear(0xFF204060);
     // Something that moves with the random generator and the frame.
@@ -168,7 +162,7 @@ bool drawFrame() {
     return false;
 }
 
-std::vector<std::string> runScript(const std::string& script, const std::string& shots) {
+static std::vector<std::string> runScript(const std::string& script, const std::string& shots) {
     writeFile("script.txt", script);
     EnvVar pilot("FISCORA_AUTOPILOT", "script.txt");
     EnvVar shotDir("FISCORA_SHOTS", shots.c_str());
@@ -184,8 +178,6 @@ std::vector<std::string> runScript(const std::string& script, const std::string&
     g_hge->Release();
     return engine::EngineLog::stopCapture();
 }
-
-}  // namespace
 
 TEST(HgeEngine, AutopilotInputLooksLikeRealInputAndRepeatsExactly) {
     hgeSetClickonResolver([](const std::string& name, float& x, float& y) {

@@ -3,8 +3,6 @@
 using namespace enginetest;
 using HgeFontTest = TextureFixture;
 
-namespace {
-
 // Glyphs: space, 'A', 'B' (hex 42), 'j' (hex 6a), '?' and '"' by quotes. The
 // lines after them define nothing: codes above 0xFF, "char", short and
 // malformed lines.
@@ -16,14 +14,14 @@ const char* const kFont =
     "Char=\"D\",0,0,3\nChar=,1,2,3,4,5,6\nChar=\"E\"\nthis line is garbage\n"
     "Char=\"F\" 1,2,3,4,5,6\n";
 
-std::unique_ptr<hgeFont> makeFont(const std::string& text, HTEXTURE tex) {
+static std::unique_ptr<hgeFont> makeFont(const std::string& text, HTEXTURE tex) {
     return std::make_unique<hgeFont>(text.data(), false, false, static_cast<uint32_t>(text.size()),
                                      tex, "test.fnt");
 }
 
 // What Render(100, 50, ...) draws: "x,y+w,h" per glyph, its top-left corner
 // and its size on screen.
-std::string drawn(hgeFont& font, int align, const char* text) {
+static std::string drawn(hgeFont& font, int align, const char* text) {
     std::string out;
     for (const hgeQuad& q : quadsOf([&] { font.Render(100, 50, align, text); })) {
         char glyph[64];
@@ -33,8 +31,6 @@ std::string drawn(hgeFont& font, int align, const char* text) {
     }
     return out;
 }
-
-}  // namespace
 
 TEST_F(HgeFontTest, ReadsGlyphsByQuoteAndHexWithAnyLineEnding) {
     // Character, then x, width, height, pre- and post-offset.
@@ -123,15 +119,14 @@ TEST_F(HgeFontTest, MeasuresAndPlacesGlyphsByAlignmentLineByLine) {
         }
     }
 
-    // Tracking, scale and proportion widen each glyph.
-    auto wide = makeFont(kFont, m_tex);
-    wide->SetTracking(2);
-    EXPECT_FLOAT_EQ(wide->GetStringWidth("AB", false), 20);
-    wide->SetScale(2);
-    wide->SetProportion(0.5f);
-    EXPECT_FLOAT_EQ(wide->GetStringWidth("AB", false), 20);
-    wide->SetProportion(1.5f);
-    EXPECT_FLOAT_EQ(wide->GetStringWidth("AB", false), 60);
+    // Tracking widens each glyph, by the scale and proportion too.
+    font->SetTracking(2);
+    EXPECT_FLOAT_EQ(font->GetStringWidth("AB", false), (11 + 2 + 5 + 2) * 0.5f);
+    font->SetScale(2);
+    font->SetProportion(0.5f);
+    EXPECT_FLOAT_EQ(font->GetStringWidth("AB", false), 20);
+    font->SetProportion(1.5f);
+    EXPECT_FLOAT_EQ(font->GetStringWidth("AB", false), 60);
 
     // Without a '?' glyph unknown characters vanish.
     auto sparse = makeFont("[HGEFONT]\nChar=\"A\",10,0,8,12,1,2\n", m_tex);

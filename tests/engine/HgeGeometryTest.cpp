@@ -2,14 +2,10 @@
 
 using namespace enginetest;
 
-namespace {
-
-void expectBox(const hgeRect& r, float x1, float y1, float x2, float y2) {
+static void expectBox(const hgeRect& r, float x1, float y1, float x2, float y2) {
     EXPECT_FALSE(r.IsClean());
     expectNear({r.x1, r.y1, r.x2, r.y2}, {x1, y1, x2, y2}, 0);
 }
-
-}  // namespace
 
 TEST(HgeRect, TestPointAndIntersectAreStrict) {
     const hgeRect r(10, 20, 30, 40);

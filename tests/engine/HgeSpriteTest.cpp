@@ -3,18 +3,14 @@
 using namespace enginetest;
 using HgeSpriteTest = TextureFixture;
 
-namespace {
-
 // Texture corners in texels of the 64x32 texture, in quad order: (u1, v1),
 // (u2, v1), (u2, v2), (u1, v2).
-void expectUV(const hgeSprite& s, float u1, float v1, float u2, float v2) {
+static void expectUV(const hgeSprite& s, float u1, float v1, float u2, float v2) {
     const hgeVertex* v = s.quad.v;
     expectNear({v[0].tx * 64, v[0].ty * 32, v[1].tx * 64, v[1].ty * 32, v[2].tx * 64, v[2].ty * 32,
                 v[3].tx * 64, v[3].ty * 32},
                {u1, v1, u2, v1, u2, v2, u1, v2});
 }
-
-}  // namespace
 
 TEST_F(HgeSpriteTest, CutsTheTextureAndColoursTheCorners) {
     hgeSprite s(m_tex, 8, 4, 16, 8);
