@@ -1,63 +1,114 @@
-// Helpers for the engine tests: in-memory PNG images, scratch folders, quad
-// capture and environment variables that are put back afterwards.
+// Helpers for the engine tests, which include this header alone: in-memory
+// PNG images, quad capture, environment variables that are put back
+// afterwards, and one fixture holding the engine object and a white texture.
 #pragma once
 
-#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-#include <vector>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <tuple>
 
-#include "engine/hge.h"
+#include "engine/EngineLog.h"
+#include "engine/HgeImpl.h"
+#include "engine/KeyMap.h"
+#include "engine/hgefont.h"
+#include "engine/hgevector.h"
 
 namespace enginetest {
 
+const float kPi = 3.14159265f;
+
+inline void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string readFile(const std::string& path) {
+    std::ostringstream buffer;
+    buffer << std::ifstream(path, std::ios::binary).rdbuf();
+    return buffer.str();
+}
+
 // A PNG file's bytes for a w x h image given as ARGB pixels, row by row.
-std::string makePng(int w, int h, const std::vector<uint32_t>& argb);
+inline std::string makePng(int w, int h, const std::vector<uint32_t>& argb) {
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(argb.data()), w, h, 32, w * 4, SDL_PIXELFORMAT_ARGB8888);
+    // Through a file in the test's own working folder (main.cpp gives every
+    // test one, so files need no cleaning up).
+    IMG_SavePNG(surface, "image.png");
+    SDL_FreeSurface(surface);
+    return readFile("image.png");
+}
 
-// A fresh folder under the working folder, removed at the end.
-class ScratchDir {
-public:
-    explicit ScratchDir(const std::string& tag);
-    ~ScratchDir();
-    const std::string& path() const { return m_path; }
-    std::string file(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
-
-void writeFile(const std::string& path, const std::string& bytes);
-std::string readFile(const std::string& path);
+inline HTEXTURE loadPng(HGE* hge, const std::string& png) {
+    return hge->Texture_Load(png.data(), static_cast<uint32_t>(png.size()));
+}
 
 // Sets (or with null unsets) an environment variable until destruction.
 class EnvVar {
 public:
-    EnvVar(const char* name, const char* value);
-    ~EnvVar();
+    EnvVar(const char* name, const char* value) : m_name(name), m_had(std::getenv(name)) {
+        m_old = m_had ? std::getenv(name) : "";
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~EnvVar() { m_had ? setenv(m_name.c_str(), m_old.c_str(), 1) : unsetenv(m_name.c_str()); }
 
 private:
-    std::string m_name;
+    std::string m_name, m_old;
     bool m_had;
-    std::string m_old;
 };
 
-// Records every quad handed to the engine while alive.
-class QuadCapture {
-public:
-    QuadCapture();
-    ~QuadCapture();
-    const std::vector<hgeQuad>& quads() const { return m_quads; }
-    void clear() { m_quads.clear(); }
+// Every quad handed to the engine while draw runs.
+inline std::vector<hgeQuad> quadsOf(const std::function<void()>& draw) {
+    std::vector<hgeQuad> quads;
+    engine::HgeImpl* hge = engine::HgeImpl::acquire();
+    hge->setQuadObserver([&quads](const hgeQuad& q) { quads.push_back(q); });
+    draw();
+    hge->setQuadObserver(nullptr);
+    hge->Release();
+    return quads;
+}
 
-private:
-    std::vector<hgeQuad> m_quads;
-};
+// A quad's screen corners as x0, y0, ..., x3, y3.
+inline std::vector<float> corners(const hgeQuad& q) {
+    return {q.v[0].x, q.v[0].y, q.v[1].x, q.v[1].y, q.v[2].x, q.v[2].y, q.v[3].x, q.v[3].y};
+}
 
-// One pixel of an RGB24 surface.
-struct Rgb {
-    int r, g, b;
+// Each number within tol of its counterpart (callers name the case with SCOPED_TRACE).
+inline void expectNear(const std::vector<float>& got, const std::vector<float>& want,
+                       float tol = 1e-4f) {
+    ASSERT_EQ(got.size(), want.size());
+    for (size_t i = 0; i < got.size(); ++i) {
+        EXPECT_NEAR(got[i], want[i], tol) << "number " << i;
+    }
+}
+
+// Whether any captured log line contains the piece.
+inline bool logHas(const std::vector<std::string>& lines, const std::string& piece) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& line) { return line.find(piece) != line.npos; });
+}
+
+// The engine object and a white 64x32 texture, both released afterwards.
+class TextureFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_tex = loadPng(m_hge, makePng(64, 32, std::vector<uint32_t>(64 * 32, 0xFFFFFFFF)));
+        ASSERT_NE(m_tex, 0u);
+    }
+    void TearDown() override {
+        m_hge->Texture_Free(m_tex);
+        m_hge->Release();
+    }
+
+    HGE* m_hge = hgeCreate(HGE_VERSION);
+    HTEXTURE m_tex = 0;
 };
-Rgb pixel(SDL_Surface* rgb24, int x, int y);
 
 }  // namespace enginetest

@@ -1,210 +1,124 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "engine/EngineTestSupport.h"
-#include "engine/HgeImpl.h"
-#include "engine/hgesprite.h"
 
-using enginetest::QuadCapture;
+using namespace enginetest;
+using HgeSpriteTest = TextureFixture;
 
-namespace {
-
-const float kPi = 3.14159265f;
-
-class HgeSpriteTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_hge = hgeCreate(HGE_VERSION);
-        // A 64x32 texture; its pixels do not matter here, only its size.
-        std::string png = enginetest::makePng(64, 32, std::vector<uint32_t>(64 * 32, 0xFFFFFFFF));
-        m_tex = m_hge->Texture_Load(png.data(), static_cast<uint32_t>(png.size()));
-        ASSERT_NE(m_tex, 0u);
-    }
-    void TearDown() override {
-        m_hge->Texture_Free(m_tex);
-        m_hge->Release();
-    }
-
-    HGE* m_hge = nullptr;
-    HTEXTURE m_tex = 0;
-};
-
-void expectCorner(const hgeVertex& v, float x, float y) {
-    EXPECT_NEAR(v.x, x, 1e-4f);
-    EXPECT_NEAR(v.y, y, 1e-4f);
+// Texture corners in texels of the 64x32 texture, in quad order: (u1, v1),
+// (u2, v1), (u2, v2), (u1, v2).
+static void expectUV(const hgeSprite& s, float u1, float v1, float u2, float v2) {
+    const hgeVertex* v = s.quad.v;
+    expectNear({v[0].tx * 64, v[0].ty * 32, v[1].tx * 64, v[1].ty * 32, v[2].tx * 64, v[2].ty * 32,
+                v[3].tx * 64, v[3].ty * 32},
+               {u1, v1, u2, v1, u2, v2, u1, v2});
 }
 
-void expectUV(const hgeVertex& v, float u, float t) {
-    EXPECT_FLOAT_EQ(v.tx, u);
-    EXPECT_FLOAT_EQ(v.ty, t);
-}
-
-}  // namespace
-
-TEST_F(HgeSpriteTest, CutsTextureCoordinatesFromTheTextureSize) {
+TEST_F(HgeSpriteTest, CutsTheTextureAndColoursTheCorners) {
     hgeSprite s(m_tex, 8, 4, 16, 8);
-    EXPECT_FLOAT_EQ(s.GetWidth(), 16);
-    EXPECT_FLOAT_EQ(s.GetHeight(), 8);
-    expectUV(s.quad.v[0], 8 / 64.f, 4 / 32.f);
-    expectUV(s.quad.v[1], 24 / 64.f, 4 / 32.f);
-    expectUV(s.quad.v[2], 24 / 64.f, 12 / 32.f);
-    expectUV(s.quad.v[3], 8 / 64.f, 12 / 32.f);
+    expectNear({s.GetWidth(), s.GetHeight()}, {16, 8}, 0);
+    expectUV(s, 8, 4, 24, 12);
     EXPECT_EQ(s.GetColor(), 0xFFFFFFFFu);
     EXPECT_EQ(s.GetBlendMode(), BLEND_DEFAULT);
-
     s.SetTextureRect(32, 16, 32, 16);
     EXPECT_FLOAT_EQ(s.width, 32);
-    expectUV(s.quad.v[0], 0.5f, 0.5f);
-    expectUV(s.quad.v[2], 1.0f, 1.0f);
-
+    expectUV(s, 32, 16, 64, 32);
     // Without adjusting the size the sprite keeps its own and cuts that much.
     s.SetTextureRect(0, 0, 8, 8, false);
     EXPECT_FLOAT_EQ(s.width, 32);
-    expectUV(s.quad.v[2], 0.5f, 0.5f);
+    expectUV(s, 0, 0, 32, 16);
+    // Colour and depth go to one corner or to all.
+    s.SetColor(0x80FF0000);
+    s.SetColor(0xFF00FF00, 2);
+    EXPECT_EQ(std::make_tuple(s.GetColor(0), s.GetColor(2), s.GetColor(3)),
+              std::make_tuple(0x80FF0000u, 0xFF00FF00u, 0x80FF0000u));
+    s.SetZ(0.25f);
+    s.SetZ(0.75f, 1);
+    expectNear({s.GetZ(0), s.GetZ(1)}, {0.25f, 0.75f}, 0);
+
+    // A texture handle that does not exist cuts in units of 1; a blank
+    // sprite draws untextured.
+    hgeSprite unknown(9999, 2, 2, 4, 4);
+    expectNear({unknown.quad.v[0].tx, unknown.quad.v[2].ty}, {2, 6}, 0);
+    hgeSprite blank(0, 0, 0, 32, 32);
+    auto quads = quadsOf([&] { blank.Render(10, 10); });
+    ASSERT_EQ(quads.size(), 1u);
+    EXPECT_EQ(quads[0].tex, 0u);
+    expectNear(corners(quads[0]), {10, 10, 42, 10, 42, 42, 10, 42});
 }
 
-TEST_F(HgeSpriteTest, RenderPutsTheHotSpotAtThePosition) {
-    QuadCapture capture;
+TEST_F(HgeSpriteTest, RenderAndBoundingBoxesTurnAndScaleAboutTheHotSpot) {
     hgeSprite s(m_tex, 0, 0, 16, 8);
     s.SetHotSpot(4, 2);
-    s.Render(100, 50);
-    // vscale 0 is hscale: doubled both ways around the hot spot.
-    s.RenderEx(100, 50, 0, 2);
-    s.RenderEx(100, 50, 0, 2, 3);
-    ASSERT_EQ(capture.quads().size(), 3u);
-    const hgeQuad& plain = capture.quads()[0];
-    expectCorner(plain.v[0], 96, 48);
-    expectCorner(plain.v[1], 112, 48);
-    expectCorner(plain.v[2], 112, 56);
-    expectCorner(plain.v[3], 96, 56);
-    EXPECT_EQ(plain.tex, m_tex);
-    const hgeQuad& doubled = capture.quads()[1];
-    expectCorner(doubled.v[0], 92, 46);
-    expectCorner(doubled.v[2], 124, 62);
-    const hgeQuad& stretched = capture.quads()[2];
-    expectCorner(stretched.v[0], 92, 44);
-    expectCorner(stretched.v[2], 124, 68);
-}
-
-TEST_F(HgeSpriteTest, RenderExTurnsAboutTheHotSpot) {
-    QuadCapture capture;
-    hgeSprite s(m_tex, 0, 0, 16, 8);
-    s.SetHotSpot(4, 2);
-    s.RenderEx(100, 50, kPi / 2, 1);
-    ASSERT_EQ(capture.quads().size(), 1u);
-    // A quarter turn clockwise on screen (y down): local (x, y) goes to (-y, x).
-    const hgeQuad& q = capture.quads()[0];
-    expectCorner(q.v[0], 100 + 2, 50 - 4);
-    expectCorner(q.v[1], 100 + 2, 50 + 12);
-    expectCorner(q.v[2], 100 - 6, 50 + 12);
-    expectCorner(q.v[3], 100 - 6, 50 - 4);
+    const float r = std::sqrt(0.5f);
+    // Turn, hscale, vscale (0: as hscale), then the four corners. Screen y
+    // points down, so a positive turn is clockwise: a quarter turn takes
+    // local (x, y) to (-y, x).
+    const float cases[][11] = {{0, 1, 0, 96, 48, 112, 48, 112, 56, 96, 56},
+                               {0, 2, 0, 92, 46, 124, 46, 124, 62, 92, 62},
+                               {0, 2, 3, 92, 44, 124, 44, 124, 68, 92, 68},
+                               {kPi / 2, 1, 0, 102, 46, 102, 62, 94, 62, 94, 46},
+                               {kPi / 4, 1, 1, 100 - 2 * r, 50 - 6 * r, 100 + 14 * r, 50 + 10 * r,
+                                100 + 6 * r, 50 + 18 * r, 100 - 10 * r, 50 + 2 * r}};
+    // Used boxes: they are replaced, not widened. The plain forms come first.
+    std::vector<hgeRect> boxes(std::size(cases) + 1, hgeRect(0, 0, 1, 1));
+    auto quads = quadsOf([&] {
+        s.Render(100, 50);
+        for (size_t i = 0; i < std::size(cases); ++i) {
+            s.RenderEx(100, 50, cases[i][0], cases[i][1], cases[i][2]);
+            s.GetBoundingBoxEx(100, 50, cases[i][0], cases[i][1], cases[i][2], &boxes[i + 1]);
+        }
+    });
+    s.GetBoundingBox(100, 50, &boxes[0]);
+    ASSERT_EQ(quads.size(), boxes.size());
+    EXPECT_EQ(quads[0].tex, m_tex);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        SCOPED_TRACE("quad " + std::to_string(i));
+        const float* c = cases[i == 0 ? 0 : i - 1] + 3;
+        expectNear(corners(quads[i]), std::vector<float>(c, c + 8));
+        auto [x1, x2] = std::minmax({c[0], c[2], c[4], c[6]});
+        auto [y1, y2] = std::minmax({c[1], c[3], c[5], c[7]});
+        expectNear({boxes[i].x1, boxes[i].y1, boxes[i].x2, boxes[i].y2}, {x1, y1, x2, y2});
+    }
 }
 
 TEST_F(HgeSpriteTest, FlipsSwapTextureCoordinatesAndMayMirrorTheHotSpot) {
     hgeSprite s(m_tex, 8, 4, 16, 8);
     s.SetHotSpot(4, 2);
-
     // Mirrored within its own box: the hot spot stays.
     s.SetFlip(true, false, false);
-    expectUV(s.quad.v[0], 24 / 64.f, 4 / 32.f);
-    expectUV(s.quad.v[1], 8 / 64.f, 4 / 32.f);
+    expectUV(s, 24, 4, 8, 12);
     EXPECT_FLOAT_EQ(s.hotX, 4);
-    bool fx = false, fy = false;
+    bool fx = false, fy = true;
     s.GetFlip(&fx, &fy);
-    EXPECT_TRUE(fx);
-    EXPECT_FALSE(fy);
+    EXPECT_EQ(std::make_pair(fx, fy), std::make_pair(true, false));
 
-    // Mirrored about the hot spot: it moves to the mirrored point.
+    // Mirrored about the hot spot: it moves to the mirrored point, and the
+    // image keeps the hot spot's texel, u (8 + 4) / 64, at the render position.
     s.SetFlip(true, true, true);
-    EXPECT_FLOAT_EQ(s.hotX, 12);
-    EXPECT_FLOAT_EQ(s.hotY, 6);
-    expectUV(s.quad.v[0], 24 / 64.f, 12 / 32.f);
-    expectUV(s.quad.v[2], 8 / 64.f, 4 / 32.f);
-
-    // The mirrored image keeps the hot spot's texel at the render position.
-    QuadCapture capture;
-    s.Render(100, 50);
-    const hgeQuad& q = capture.quads()[0];
-    // Texel u of the hot spot before flipping: (8 + 4) / 64.
+    expectNear({s.hotX, s.hotY}, {12, 6}, 0);
+    expectUV(s, 24, 12, 8, 4);
+    const hgeQuad q = quadsOf([&] { s.Render(100, 50); }).at(0);
     float u = q.v[0].tx + (q.v[1].tx - q.v[0].tx) * (100 - q.v[0].x) / (q.v[1].x - q.v[0].x);
     EXPECT_NEAR(u, 12 / 64.f, 1e-6f);
 
     // Unflipping restores the hot spot and the coordinates.
     s.SetFlip(false, false, true);
-    EXPECT_FLOAT_EQ(s.hotX, 4);
-    EXPECT_FLOAT_EQ(s.hotY, 2);
-    expectUV(s.quad.v[0], 8 / 64.f, 4 / 32.f);
+    expectNear({s.hotX, s.hotY}, {4, 2}, 0);
+    expectUV(s, 8, 4, 24, 12);
     // Switching the hot spot mode alone on an unflipped sprite changes nothing.
     s.SetFlip(false, false, false);
     EXPECT_FLOAT_EQ(s.hotX, 4);
-}
 
-TEST_F(HgeSpriteTest, SetTextureRectKeepsTheFlips) {
-    hgeSprite s(m_tex, 0, 0, 16, 8);
-    s.SetFlip(true, false);
-    s.SetTextureRect(32, 0, 32, 16);
-    expectUV(s.quad.v[0], 1.0f, 0.0f);
-    expectUV(s.quad.v[1], 0.5f, 0.0f);
-    expectUV(s.quad.v[3], 1.0f, 0.5f);
-
-    // A hot spot mirrored about the old width follows the new width.
+    // Flips survive a new texture rectangle, and a hot spot mirrored about
+    // the old width follows the new width.
     hgeSprite h(m_tex, 0, 0, 16, 8);
     h.SetHotSpot(4, 0);
     h.SetFlip(true, false, true);
     EXPECT_FLOAT_EQ(h.hotX, 12);
-    h.SetTextureRect(0, 0, 32, 8);
+    h.SetTextureRect(32, 0, 32, 16);
+    expectUV(h, 64, 0, 32, 16);
     EXPECT_FLOAT_EQ(h.hotX, 28);
     h.SetFlip(false, false, true);
     EXPECT_FLOAT_EQ(h.hotX, 4);
-}
-
-TEST_F(HgeSpriteTest, ColourAndDepthPerVertexOrAll) {
-    hgeSprite s(m_tex, 0, 0, 16, 8);
-    s.SetColor(0x80FF0000);
-    s.SetColor(0xFF00FF00, 2);
-    EXPECT_EQ(s.GetColor(0), 0x80FF0000u);
-    EXPECT_EQ(s.GetColor(2), 0xFF00FF00u);
-    EXPECT_EQ(s.GetColor(3), 0x80FF0000u);
-    s.SetZ(0.25f);
-    s.SetZ(0.75f, 1);
-    EXPECT_FLOAT_EQ(s.GetZ(0), 0.25f);
-    EXPECT_FLOAT_EQ(s.GetZ(1), 0.75f);
-}
-
-TEST_F(HgeSpriteTest, BoundingBoxes) {
-    hgeSprite s(m_tex, 0, 0, 16, 8);
-    s.SetHotSpot(4, 2);
-    hgeRect r;
-    s.GetBoundingBox(100, 50, &r);
-    EXPECT_FLOAT_EQ(r.x1, 96);
-    EXPECT_FLOAT_EQ(r.y1, 48);
-    EXPECT_FLOAT_EQ(r.x2, 112);
-    EXPECT_FLOAT_EQ(r.y2, 56);
-
-    // Scaled: the box grows around the hot spot.
-    s.GetBoundingBoxEx(100, 50, 0, 2, 0, &r);
-    EXPECT_FLOAT_EQ(r.x1, 92);
-    EXPECT_FLOAT_EQ(r.y2, 62);
-
-    // Turned by 45 degrees: the box of the four turned corners.
-    float c = std::cos(kPi / 4), sn = std::sin(kPi / 4);
-    const float local[4][2] = {{-4, -2}, {12, -2}, {12, 6}, {-4, 6}};
-    float minX = 1e9f, maxX = -1e9f, minY = 1e9f, maxY = -1e9f;
-    for (auto& p : local) {
-        float x = 100 + p[0] * c - p[1] * sn;
-        float y = 50 + p[0] * sn + p[1] * c;
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
-    }
-    r.Set(0, 0, 1, 1);  // a used box is replaced, not widened
-    s.GetBoundingBoxEx(100, 50, kPi / 4, 1, 1, &r);
-    EXPECT_NEAR(r.x1, minX, 1e-4f);
-    EXPECT_NEAR(r.x2, maxX, 1e-4f);
-    EXPECT_NEAR(r.y1, minY, 1e-4f);
-    EXPECT_NEAR(r.y2, maxY, 1e-4f);
 }
 
 TEST_F(HgeSpriteTest, CopiesAreIndependentAndHoldTheEngine) {
@@ -219,34 +133,8 @@ TEST_F(HgeSpriteTest, CopiesAreIndependentAndHoldTheEngine) {
     EXPECT_EQ(assigned.GetTexture(), m_tex);
     EXPECT_FLOAT_EQ(assigned.hotX, 5);
     delete copy;
-
     // Every sprite released its own reference: ours is the last one left.
-    HGE* probe = hgeCreate(HGE_VERSION);
-    EXPECT_EQ(probe, m_hge);
-    probe->Release();
+    EXPECT_EQ(hgeCreate(HGE_VERSION), m_hge);
+    m_hge->Release();
     EXPECT_NE(engine::HgeImpl::current(), nullptr);
-}
-
-TEST_F(HgeSpriteTest, BlankSpriteDrawsUntextured) {
-    QuadCapture capture;
-    hgeSprite blank(0, 0, 0, 32, 32);
-    blank.SetColor(0xFF112233);
-    blank.Render(10, 10);
-    ASSERT_EQ(capture.quads().size(), 1u);
-    EXPECT_EQ(capture.quads()[0].tex, 0u);
-    expectCorner(capture.quads()[0].v[2], 42, 42);
-
-    // A texture handle that does not exist cuts as a blank one would.
-    hgeSprite unknown(9999, 2, 2, 4, 4);
-    expectUV(unknown.quad.v[0], 2, 2);
-}
-
-TEST(HgeEngineObject, ReferenceCountedSingleObject) {
-    HGE* a = hgeCreate(HGE_VERSION);
-    HGE* b = hgeCreate(HGE_VERSION);
-    EXPECT_EQ(a, b);
-    a->Release();
-    EXPECT_NE(engine::HgeImpl::current(), nullptr);
-    b->Release();
-    EXPECT_EQ(engine::HgeImpl::current(), nullptr);
 }

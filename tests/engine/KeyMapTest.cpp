@@ -1,67 +1,41 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "engine/KeyMap.h"
-#include "engine/hge.h"
+#include "engine/EngineTestSupport.h"
 
 TEST(KeyMap, SdlKeysBecomeWindowsVirtualKeys) {
-    using engine::virtualKeyFromSdl;
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_a), 0x41);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_z), 0x5A);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_0), 0x30);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_9), 0x39);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_F1), 0x70);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_F12), 0x7B);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_ESCAPE), 0x1B);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_RETURN), 0x0D);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_KP_ENTER), 0x0D);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_BACKSPACE), 0x08);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_SPACE), 0x20);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_LEFT), 0x25);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_UP), 0x26);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_RIGHT), 0x27);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_DOWN), 0x28);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_KP_0), 0x60);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_KP_9), 0x69);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_RSHIFT), 0x10);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_LCTRL), 0x11);
-    EXPECT_EQ(virtualKeyFromSdl(SDLK_UNKNOWN), 0);
+    const std::pair<SDL_Keycode, int> keys[] = {
+        {SDLK_a, 0x41},        {SDLK_z, 0x5A},         {SDLK_0, 0x30},      {SDLK_9, 0x39},
+        {SDLK_F1, 0x70},       {SDLK_F12, 0x7B},       {SDLK_ESCAPE, 0x1B}, {SDLK_RETURN, 0x0D},
+        {SDLK_KP_ENTER, 0x0D}, {SDLK_BACKSPACE, 0x08}, {SDLK_SPACE, 0x20},  {SDLK_LEFT, 0x25},
+        {SDLK_UP, 0x26},       {SDLK_RIGHT, 0x27},     {SDLK_DOWN, 0x28},   {SDLK_KP_0, 0x60},
+        {SDLK_KP_9, 0x69},     {SDLK_RSHIFT, 0x10},    {SDLK_LCTRL, 0x11},  {SDLK_UNKNOWN, 0}};
+    for (const auto& [sdl, key] : keys) {
+        EXPECT_EQ(engine::virtualKeyFromSdl(sdl), key) << "SDL key " << sdl;
+    }
 }
 
 TEST(KeyMap, EveryMappedKeyHasAName) {
-    using engine::virtualKeyName;
-    EXPECT_STREQ(virtualKeyName(HGEK_LBUTTON), "Left Mouse Button");
-    EXPECT_STREQ(virtualKeyName(HGEK_RBUTTON), "Right Mouse Button");
-    EXPECT_STREQ(virtualKeyName(HGEK_ESCAPE), "Escape");
-    EXPECT_STREQ(virtualKeyName(HGEK_SPACE), "Space");
-    EXPECT_STREQ(virtualKeyName(HGEK_NUMPAD0), "NumPad 0");
-    EXPECT_STREQ(virtualKeyName(HGEK_A), "A");
-    EXPECT_STREQ(virtualKeyName(HGEK_7), "7");
-    EXPECT_STREQ(virtualKeyName(HGEK_F10), "F10");
-    EXPECT_STREQ(virtualKeyName(0), "?");
-    EXPECT_STREQ(virtualKeyName(300), "?");
+    std::string names;
+    for (int key : {HGEK_LBUTTON, HGEK_RBUTTON, HGEK_ESCAPE, HGEK_SPACE, HGEK_NUMPAD0, HGEK_A,
+                    HGEK_7, HGEK_F10, 0, 300}) {
+        names += engine::virtualKeyName(key) + std::string(";");
+    }
+    EXPECT_EQ(names, "Left Mouse Button;Right Mouse Button;Escape;Space;NumPad 0;A;7;F10;?;?;");
     for (int sdl = SDLK_SPACE; sdl <= SDLK_z; ++sdl) {
-        int key = engine::virtualKeyFromSdl(sdl);
-        if (key) {
-            EXPECT_STRNE(virtualKeyName(key), "?") << "SDL key " << sdl;
+        if (int key = engine::virtualKeyFromSdl(sdl)) {
+            EXPECT_STRNE(engine::virtualKeyName(key), "?") << "SDL key " << sdl;
         }
     }
 }
 
 TEST(KeyMap, ScriptNames) {
-    using engine::virtualKeyFromScriptName;
-    EXPECT_EQ(virtualKeyFromScriptName("escape"), HGEK_ESCAPE);
-    EXPECT_EQ(virtualKeyFromScriptName("return"), HGEK_ENTER);
-    EXPECT_EQ(virtualKeyFromScriptName("backspace"), HGEK_BACKSPACE);
-    EXPECT_EQ(virtualKeyFromScriptName("space"), HGEK_SPACE);
-    EXPECT_EQ(virtualKeyFromScriptName("left"), HGEK_LEFT);
-    EXPECT_EQ(virtualKeyFromScriptName("down"), HGEK_DOWN);
-    EXPECT_EQ(virtualKeyFromScriptName("f1"), HGEK_F1);
-    EXPECT_EQ(virtualKeyFromScriptName("F12"), HGEK_F12);
-    EXPECT_EQ(virtualKeyFromScriptName("q"), HGEK_Q);
-    EXPECT_EQ(virtualKeyFromScriptName("0"), HGEK_0);
+    const std::pair<const char*, int> names[] = {
+        {"escape", HGEK_ESCAPE}, {"return", HGEK_ENTER}, {"backspace", HGEK_BACKSPACE},
+        {"space", HGEK_SPACE},   {"left", HGEK_LEFT},    {"down", HGEK_DOWN},
+        {"f1", HGEK_F1},         {"F12", HGEK_F12},      {"q", HGEK_Q}};
+    for (const auto& [name, key] : names) {
+        EXPECT_EQ(engine::virtualKeyFromScriptName(name), key) << name;
+    }
+    EXPECT_EQ(engine::virtualKeyFromScriptName("0"), HGEK_0);
     for (const char* bad : {"f0", "f13", "f01", "enter", "", "aa", "10", "esc"}) {
-        EXPECT_EQ(virtualKeyFromScriptName(bad), 0) << bad;
+        EXPECT_EQ(engine::virtualKeyFromScriptName(bad), 0) << bad;
     }
 }
