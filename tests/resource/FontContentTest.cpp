@@ -9,11 +9,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <vector>
 
+#include "TestSupport.h"
 #include "engine/hgefont.h"
 
 namespace {
@@ -23,82 +21,58 @@ const std::string kData = std::string(FISCORA_SOURCE_DIR) + "/data/";
 struct Glyph {
     bool defined = false;
     int x = 0, y = 0, w = 0, h = 0, a = 0, c = 0;
+    bool same(const Glyph& o) const {
+        return x == o.x && y == o.y && w == o.w && h == o.h && a == o.a && c == o.c;
+    }
 };
 
-// A shipped font description read by the game's own font reader; only the
-// "Bitmap" line, which the game ignores (it names the atlas itself), is read
-// here.
-struct FontFile {
-    bool valid = false;
+// A shipped font read by the game's own font reader, and its atlas as RGBA
+// pixels. Only the "Bitmap" line, which the game ignores (it names the atlas
+// itself), is read here.
+struct Font {
     std::string bitmap;
     std::array<Glyph, 256> glyphs;
+    SDL_Surface* atlas = nullptr;
 
-    explicit FontFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream buffer;
-        buffer << in.rdbuf();
-        const std::string text = buffer.str();
+    explicit Font(const std::string& name) {
+        const std::string text = test::readFile(kData + "fnt/" + name + ".fnt");
         const size_t at = text.find("Bitmap=");
         if (at != std::string::npos) {
             bitmap = text.substr(at + 7, text.find_first_of("\r\n", at) - at - 7);
         }
         hgeFont font(text.c_str(), false, false, static_cast<uint32_t>(text.size()), 0);
         for (int code = 0; code < 256; ++code) {
-            const char chr = static_cast<char>(code);
-            const hgeSprite* sprite = font.GetSprite(chr);
-            if (!sprite) {
-                continue;
+            const hgeSprite* sprite = font.GetSprite(static_cast<char>(code));
+            if (sprite) {
+                float x, y, w, h;
+                sprite->GetTextureRect(&x, &y, &w, &h);
+                glyphs[code] = {true,
+                                static_cast<int>(x),
+                                static_cast<int>(y),
+                                static_cast<int>(w),
+                                static_cast<int>(h),
+                                static_cast<int>(font.GetPreWidth(static_cast<char>(code))),
+                                static_cast<int>(font.GetPostWidth(static_cast<char>(code)))};
             }
-            float x, y, w, h;
-            sprite->GetTextureRect(&x, &y, &w, &h);
-            Glyph& g = glyphs[static_cast<size_t>(code)];
-            g.defined = true;
-            g.x = static_cast<int>(x);
-            g.y = static_cast<int>(y);
-            g.w = static_cast<int>(w);
-            g.h = static_cast<int>(h);
-            g.a = static_cast<int>(font.GetPreWidth(chr));
-            g.c = static_cast<int>(font.GetPostWidth(chr));
-            valid = true;
         }
-    }
-};
-
-// The printable Windows-1252 bytes: 0x20-0x7E and 0x80-0xFF without the five
-// unassigned ones.
-std::vector<int> printableBytes() {
-    std::vector<int> bytes;
-    for (int b = 0x20; b <= 0xFF; ++b) {
-        if (b != 0x7F && b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D) {
-            bytes.push_back(b);
-        }
-    }
-    return bytes;
-}
-
-// An atlas as RGBA pixels.
-struct Atlas {
-    SDL_Surface* surface = nullptr;
-
-    explicit Atlas(const std::string& path) {
-        SDL_Surface* loaded = IMG_Load(path.c_str());
-        if (loaded != nullptr) {
-            surface = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ABGR8888, 0);
+        if (SDL_Surface* loaded = IMG_Load((kData + "fnt/" + name + ".png").c_str())) {
+            atlas = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ABGR8888, 0);
             SDL_FreeSurface(loaded);
         }
     }
-    ~Atlas() { SDL_FreeSurface(surface); }
-    Atlas(const Atlas&) = delete;
-    Atlas& operator=(const Atlas&) = delete;
+    ~Font() { SDL_FreeSurface(atlas); }
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
 
+    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < atlas->w && y < atlas->h; }
     SDL_Color at(int x, int y) const {
-        const Uint32 p = static_cast<const Uint32*>(surface->pixels)[y * surface->w + x];
         SDL_Color c;
-        SDL_GetRGBA(p, surface->format, &c.r, &c.g, &c.b, &c.a);
+        SDL_GetRGBA(static_cast<const Uint32*>(atlas->pixels)[y * atlas->w + x], atlas->format,
+                    &c.r, &c.g, &c.b, &c.a);
         return c;
     }
-    // The largest alpha inside a rectangle.
-    int maxAlpha(const Glyph& g) const {
+    int maxAlpha(int code) const {
+        const Glyph& g = glyphs[code];
         int best = 0;
         for (int y = g.y; y < g.y + g.h; ++y) {
             for (int x = g.x; x < g.x + g.w; ++x) {
@@ -107,117 +81,83 @@ struct Atlas {
         }
         return best;
     }
+    // The colour of the last fully covered pixel of a glyph.
+    SDL_Color ink(int code) const {
+        const Glyph& g = glyphs[code];
+        SDL_Color found{0, 0, 0, 0};
+        for (int y = g.y; y < g.y + g.h; ++y) {
+            for (int x = g.x; x < g.x + g.w; ++x) {
+                found = at(x, y).a == 255 ? at(x, y) : found;
+            }
+        }
+        return found;
+    }
 };
 
-const char* const kFonts[] = {"font", "font_tessaline_19", "font_tessaline_19_black",
-                              "font_tessaline_19_red", "font_tessaline_28"};
+// The printable Windows-1252 bytes: 0x20-0x7E and 0x80-0xFF without the five
+// unassigned ones.
+bool printable(int b) {
+    return b >= 0x20 && b != 0x7F && b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D;
+}
 
 }  // namespace
 
-TEST(FontContentTest, EveryFontCoversWindows1252InsideItsAtlas) {
-    for (const char* name : kFonts) {
+TEST(FontContentTest, EveryFontCoversWindows1252WithInkedGlyphsApartInsideItsAtlas) {
+    for (const char* name : {"font", "font_tessaline_19", "font_tessaline_19_black",
+                             "font_tessaline_19_red", "font_tessaline_28"}) {
         SCOPED_TRACE(name);
-        const FontFile font(kData + "fnt/" + name + ".fnt");
-        ASSERT_TRUE(font.valid);
+        const Font font(name);
         EXPECT_EQ(font.bitmap, std::string(name) + ".png");
-        const Atlas atlas(kData + "fnt/" + name + ".png");
-        ASSERT_NE(atlas.surface, nullptr) << IMG_GetError();
-
-        int lineHeight = -1;
-        for (int b : printableBytes()) {
+        ASSERT_NE(font.atlas, nullptr) << IMG_GetError();
+        const int lineHeight = font.glyphs['A'].h;
+        for (int b = 0; b < 256; ++b) {
+            if (!printable(b)) {
+                continue;
+            }
             const Glyph& g = font.glyphs[b];
             ASSERT_TRUE(g.defined) << "no glyph for byte " << b;
-            EXPECT_GE(g.x, 0) << b;
-            EXPECT_GE(g.y, 0) << b;
-            EXPECT_GE(g.w, 0) << b;
-            EXPECT_LE(g.x + g.w, atlas.surface->w) << b;
-            EXPECT_LE(g.y + g.h, atlas.surface->h) << b;
-            // One cell height for all glyphs keeps every baseline on one line.
-            if (lineHeight < 0) {
-                lineHeight = g.h;
-            }
+            EXPECT_TRUE(g.x >= 0 && g.y >= 0 && g.w >= 0 && g.x + g.w <= font.atlas->w &&
+                        g.y + g.h <= font.atlas->h)
+                << b;
+            // One cell height keeps every baseline on one line; the pen never
+            // moves backwards.
             EXPECT_EQ(g.h, lineHeight) << b;
-            // A glyph never moves the pen backwards.
             EXPECT_GT(g.a + g.w + g.c, 0) << b;
+            // Filtering samples one pixel beyond a glyph's rectangle, so the
+            // ring around every glyph must be clear or a neighbour bleeds in.
+            for (int y = g.y - 1; y <= g.y + g.h; ++y) {
+                for (int x = g.x - 1; x <= g.x + g.w; ++x) {
+                    const bool ring = x < g.x || y < g.y || x == g.x + g.w || y == g.y + g.h;
+                    if (ring && font.inside(x, y)) {
+                        ASSERT_EQ(font.at(x, y).a, 0) << "byte " << b << " at " << x << "," << y;
+                    }
+                }
+            }
         }
-    }
-}
-
-TEST(FontContentTest, GlyphsHaveInkAndTransparentSurroundings) {
-    for (const char* name : kFonts) {
-        SCOPED_TRACE(name);
-        const FontFile font(kData + "fnt/" + name + ".fnt");
-        const Atlas atlas(kData + "fnt/" + name + ".png");
-        ASSERT_TRUE(font.valid);
-        ASSERT_NE(atlas.surface, nullptr);
-
-        EXPECT_EQ(atlas.maxAlpha(font.glyphs[' ']), 0);
-        EXPECT_EQ(atlas.maxAlpha(font.glyphs[0xA0]), 0);
+        EXPECT_EQ(font.maxAlpha(' '), 0);
+        EXPECT_EQ(font.maxAlpha(0xA0), 0);
         // Swedish letters, digits, the currency signs and typographic marks the
         // texts use; Windows-1252 bytes.
-        const int inked[] = {'A',  'a',  '1',  '?',  ':',  '-',  0xC5, 0xC4, 0xD6, 0xE5, 0xE4, 0xF6,
-                             0xE9, 0xFC, 0xDF, 0x80, 0x96, 0x97, 0x91, 0x92, 0x93, 0x94, 0x85};
-        for (int b : inked) {
-            EXPECT_GT(atlas.maxAlpha(font.glyphs[b]), 128) << "no ink for byte " << b;
-        }
-        // Filtering samples one pixel beyond a glyph's rectangle, so the ring
-        // around every glyph must be clear or a neighbour bleeds in.
-        for (int b : printableBytes()) {
-            const Glyph& g = font.glyphs[b];
-            for (int x = g.x - 1; x <= g.x + g.w; ++x) {
-                for (int y : {g.y - 1, g.y + g.h}) {
-                    if (x >= 0 && y >= 0 && x < atlas.surface->w && y < atlas.surface->h) {
-                        ASSERT_EQ(atlas.at(x, y).a, 0) << "byte " << b << " at " << x << "," << y;
-                    }
-                }
-            }
-            for (int y = g.y; y < g.y + g.h; ++y) {
-                for (int x : {g.x - 1, g.x + g.w}) {
-                    if (x >= 0 && x < atlas.surface->w) {
-                        ASSERT_EQ(atlas.at(x, y).a, 0) << "byte " << b << " at " << x << "," << y;
-                    }
-                }
-            }
+        for (unsigned char b : std::string(
+                 "Aa1?:-\xC5\xC4\xD6\xE5\xE4\xF6\xE9\xFC\xDF\x80\x96\x97\x91\x92\x93\x94\x85")) {
+            EXPECT_GT(font.maxAlpha(b), 128) << "no ink for byte " << b;
         }
     }
 }
 
 TEST(FontContentTest, ColouredVariantsShareTheLayoutAndBakeTheirColour) {
-    const FontFile white(kData + "fnt/font_tessaline_19.fnt");
-    const FontFile black(kData + "fnt/font_tessaline_19_black.fnt");
-    const FontFile red(kData + "fnt/font_tessaline_19_red.fnt");
-    ASSERT_TRUE(white.valid && black.valid && red.valid);
+    const Font white("font_tessaline_19");
+    const Font black("font_tessaline_19_black");
+    const Font red("font_tessaline_19_red");
+    ASSERT_TRUE(white.atlas && black.atlas && red.atlas);
     // Same rectangles and offsets: a text measures the same in all three.
-    for (int b : printableBytes()) {
-        for (const FontFile* other : {&black, &red}) {
-            const Glyph& g = other->glyphs[b];
-            const Glyph& w = white.glyphs[b];
-            EXPECT_TRUE(g.x == w.x && g.y == w.y && g.w == w.w && g.h == w.h && g.a == w.a &&
-                        g.c == w.c)
-                << "byte " << b;
-        }
+    for (int b = 0; b < 256; ++b) {
+        EXPECT_TRUE(!printable(b) ||
+                    (white.glyphs[b].same(black.glyphs[b]) && white.glyphs[b].same(red.glyphs[b])))
+            << "byte " << b;
     }
-
-    // The colour of the fully covered pixels of "M".
-    auto inkColour = [](const std::string& name, const FontFile& font) {
-        const Atlas atlas(kData + "fnt/" + name + ".png");
-        const Glyph& g = font.glyphs['M'];
-        SDL_Color found{0, 0, 0, 0};
-        for (int y = g.y; atlas.surface != nullptr && y < g.y + g.h; ++y) {
-            for (int x = g.x; x < g.x + g.w; ++x) {
-                if (atlas.at(x, y).a == 255) {
-                    found = atlas.at(x, y);
-                }
-            }
-        }
-        return found;
-    };
-    const SDL_Color w = inkColour("font_tessaline_19", white);
-    const SDL_Color k = inkColour("font_tessaline_19_black", black);
-    const SDL_Color r = inkColour("font_tessaline_19_red", red);
-    ASSERT_EQ(w.a, 255);
-    ASSERT_EQ(k.a, 255);
-    ASSERT_EQ(r.a, 255);
+    const SDL_Color w = white.ink('M'), k = black.ink('M'), r = red.ink('M');
+    ASSERT_TRUE(w.a == 255 && k.a == 255 && r.a == 255);
     EXPECT_TRUE(w.r == 255 && w.g == 255 && w.b == 255);
     EXPECT_TRUE(k.r < 64 && k.g < 64 && k.b < 64);
     EXPECT_TRUE(r.r > 160 && r.g < 96 && r.b < 96);
@@ -244,25 +184,24 @@ protected:
 
 }  // namespace
 
-TEST_F(SoundContentTest, EffectsDecodeAsShortAudibleSounds) {
+TEST_F(SoundContentTest, EffectsAreShortAndAudibleAndMusicLoopsLastHalfAMinuteToAMinute) {
     int frequency = 0, channels = 0;
     Uint16 format = 0;
     ASSERT_NE(Mix_QuerySpec(&frequency, &format, &channels), 0);
-    const int frameBytes = channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
+    ASSERT_EQ(format, AUDIO_S16SYS);
     for (const char* name : {"button_click", "buy", "dialogue_popup", "door", "eventicon_popup",
                              "finish", "furniture_cantplace", "furniture_lift", "furniture_list",
                              "furniture_place", "furniture_rotate", "furniture_sell"}) {
         SCOPED_TRACE(name);
         Mix_Chunk* chunk = Mix_LoadWAV((kData + "snd/" + name + ".wav").c_str());
         ASSERT_NE(chunk, nullptr) << Mix_GetError();
-        const double seconds = static_cast<double>(chunk->alen) / frameBytes / frequency;
+        const auto* samples = reinterpret_cast<const Sint16*>(chunk->abuf);
+        const size_t count = chunk->alen / sizeof(Sint16);
+        const double seconds = static_cast<double>(count) / channels / frequency;
         EXPECT_GT(seconds, 0.02);
         EXPECT_LT(seconds, 2.0);
         // Not silent, and quiet at both ends so that starting or cutting it
         // does not click.
-        ASSERT_EQ(format, AUDIO_S16SYS);
-        const auto* samples = reinterpret_cast<const Sint16*>(chunk->abuf);
-        const size_t count = chunk->alen / sizeof(Sint16);
         int peak = 0;
         for (size_t i = 0; i < count; ++i) {
             peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
@@ -272,17 +211,13 @@ TEST_F(SoundContentTest, EffectsDecodeAsShortAudibleSounds) {
         EXPECT_LT(std::abs(static_cast<int>(samples[count - 1])), 300);
         Mix_FreeChunk(chunk);
     }
-}
-
-TEST_F(SoundContentTest, MusicLoopsDecodeWithHalfAMinuteToAMinuteEach) {
     for (const char* name : {"apartment", "city", "store1", "store2"}) {
         SCOPED_TRACE(name);
         Mix_Music* music = Mix_LoadMUS((kData + "snd/" + name + ".mp3").c_str());
         ASSERT_NE(music, nullptr) << Mix_GetError();
         EXPECT_EQ(Mix_GetMusicType(music), MUS_MP3);
-        const double seconds = Mix_MusicDuration(music);
-        EXPECT_GE(seconds, 30.0);
-        EXPECT_LE(seconds, 60.0);
+        EXPECT_GE(Mix_MusicDuration(music), 30.0);
+        EXPECT_LE(Mix_MusicDuration(music), 60.0);
         Mix_FreeMusic(music);
     }
 }
