@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "engine/hgefont.h"
@@ -18,87 +18,75 @@ namespace {
 
 const std::string kData = std::string(FISCORA_SOURCE_DIR) + "/data/";
 
-struct Glyph {
-    bool defined = false;
-    int x = 0, y = 0, w = 0, h = 0, a = 0, c = 0;
-    bool same(const Glyph& o) const {
-        return x == o.x && y == o.y && w == o.w && h == o.h && a == o.a && c == o.c;
-    }
-};
+// The bytes that Windows-1252 leaves unassigned, and DEL.
+const std::string kUnprintable = "\x7F\x81\x8D\x8F\x90\x9D";
+// The parts of a glyph: its rectangle in the atlas, and its offsets before
+// and after.
+enum { X, Y, W, H, A, C };
 
 // A shipped font read by the game's own font reader, and its atlas as RGBA
-// pixels. Only the "Bitmap" line, which the game ignores (it names the atlas
-// itself), is read here.
+// pixels.
 struct Font {
-    std::string bitmap;
-    std::array<Glyph, 256> glyphs;
+    std::string description;
+    hgeFont font;
     SDL_Surface* atlas = nullptr;
 
-    explicit Font(const std::string& name) {
-        const std::string text = test::readFile(kData + "fnt/" + name + ".fnt");
-        const size_t at = text.find("Bitmap=");
-        if (at != std::string::npos) {
-            bitmap = text.substr(at + 7, text.find_first_of("\r\n", at) - at - 7);
-        }
-        hgeFont font(text.c_str(), false, false, static_cast<uint32_t>(text.size()), 0);
-        for (int code = 0; code < 256; ++code) {
-            const hgeSprite* sprite = font.GetSprite(static_cast<char>(code));
-            if (sprite) {
-                float x, y, w, h;
-                sprite->GetTextureRect(&x, &y, &w, &h);
-                glyphs[code] = {true,
-                                static_cast<int>(x),
-                                static_cast<int>(y),
-                                static_cast<int>(w),
-                                static_cast<int>(h),
-                                static_cast<int>(font.GetPreWidth(static_cast<char>(code))),
-                                static_cast<int>(font.GetPostWidth(static_cast<char>(code)))};
-            }
-        }
+    explicit Font(const std::string& name)
+        : description(test::readFile(kData + "fnt/" + name + ".fnt")),
+          font(description.c_str(), false, false, static_cast<uint32_t>(description.size()), 0) {
         if (SDL_Surface* loaded = IMG_Load((kData + "fnt/" + name + ".png").c_str())) {
             atlas = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ABGR8888, 0);
             SDL_FreeSurface(loaded);
         }
     }
     ~Font() { SDL_FreeSurface(atlas); }
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
 
-    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < atlas->w && y < atlas->h; }
-    SDL_Color at(int x, int y) const {
-        SDL_Color c;
-        SDL_GetRGBA(static_cast<const Uint32*>(atlas->pixels)[y * atlas->w + x], atlas->format,
-                    &c.r, &c.g, &c.b, &c.a);
-        return c;
-    }
-    int maxAlpha(int code) const {
-        const Glyph& g = glyphs[code];
-        int best = 0;
-        for (int y = g.y; y < g.y + g.h; ++y) {
-            for (int x = g.x; x < g.x + g.w; ++x) {
-                best = std::max(best, static_cast<int>(at(x, y).a));
-            }
+    // The glyph of byte `b`; empty when the font has none.
+    std::vector<float> glyph(int b) const {
+        const char chr = static_cast<char>(b);
+        const hgeSprite* sprite = font.GetSprite(chr);
+        if (!sprite) {
+            return {};
         }
-        return best;
+        std::vector<float> g(6);
+        sprite->GetTextureRect(&g[X], &g[Y], &g[W], &g[H]);
+        g[A] = font.GetPreWidth(chr);
+        g[C] = font.GetPostWidth(chr);
+        return g;
     }
-    // The colour of the last fully covered pixel of a glyph.
-    SDL_Color ink(int code) const {
-        const Glyph& g = glyphs[code];
-        SDL_Color found{0, 0, 0, 0};
-        for (int y = g.y; y < g.y + g.h; ++y) {
-            for (int x = g.x; x < g.x + g.w; ++x) {
-                found = at(x, y).a == 255 ? at(x, y) : found;
+    // The pixels of a glyph, or of the ring around it inside the atlas.
+    std::vector<SDL_Color> pixels(int b, bool ring = false) const {
+        const std::vector<float> g = glyph(b);
+        std::vector<SDL_Color> found;
+        for (int y = static_cast<int>(g[Y]) - 1; y <= g[Y] + g[H]; ++y) {
+            for (int x = static_cast<int>(g[X]) - 1; x <= g[X] + g[W]; ++x) {
+                const bool edge = x < g[X] || y < g[Y] || x == g[X] + g[W] || y == g[Y] + g[H];
+                if (edge == ring && x >= 0 && y >= 0 && x < atlas->w && y < atlas->h) {
+                    found.emplace_back();
+                    SDL_Color& c = found.back();
+                    SDL_GetRGBA(static_cast<const Uint32*>(atlas->pixels)[y * atlas->w + x],
+                                atlas->format, &c.r, &c.g, &c.b, &c.a);
+                }
             }
         }
         return found;
     }
+    int maxAlpha(int b) const {
+        int best = 0;
+        for (const SDL_Color& c : pixels(b)) {
+            best = std::max(best, static_cast<int>(c.a));
+        }
+        return best;
+    }
+    // The colour of the last fully covered pixel of a glyph.
+    SDL_Color ink(int b) const {
+        SDL_Color found{0, 0, 0, 0};
+        for (const SDL_Color& c : pixels(b)) {
+            found = c.a == 255 ? c : found;
+        }
+        return found;
+    }
 };
-
-// The printable Windows-1252 bytes: 0x20-0x7E and 0x80-0xFF without the five
-// unassigned ones.
-bool printable(int b) {
-    return b >= 0x20 && b != 0x7F && b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D;
-}
 
 }  // namespace
 
@@ -107,31 +95,26 @@ TEST(FontContentTest, EveryFontCoversWindows1252WithInkedGlyphsApartInsideItsAtl
                              "font_tessaline_19_red", "font_tessaline_28"}) {
         SCOPED_TRACE(name);
         const Font font(name);
-        EXPECT_EQ(font.bitmap, std::string(name) + ".png");
+        // The game names the atlas after the font; the description agrees.
+        EXPECT_NE(font.description.find("Bitmap=" + std::string(name) + ".png"), std::string::npos);
         ASSERT_NE(font.atlas, nullptr) << IMG_GetError();
-        const int lineHeight = font.glyphs['A'].h;
-        for (int b = 0; b < 256; ++b) {
-            if (!printable(b)) {
+        for (int b = 0x20; b < 256; ++b) {
+            if (kUnprintable.find(static_cast<char>(b)) != std::string::npos) {
                 continue;
             }
-            const Glyph& g = font.glyphs[b];
-            ASSERT_TRUE(g.defined) << "no glyph for byte " << b;
-            EXPECT_TRUE(g.x >= 0 && g.y >= 0 && g.w >= 0 && g.x + g.w <= font.atlas->w &&
-                        g.y + g.h <= font.atlas->h)
+            const std::vector<float> g = font.glyph(b);
+            ASSERT_EQ(g.size(), 6u) << "no glyph for byte " << b;
+            EXPECT_TRUE(g[X] >= 0 && g[Y] >= 0 && g[W] >= 0 && g[X] + g[W] <= font.atlas->w &&
+                        g[Y] + g[H] <= font.atlas->h)
                 << b;
             // One cell height keeps every baseline on one line; the pen never
             // moves backwards.
-            EXPECT_EQ(g.h, lineHeight) << b;
-            EXPECT_GT(g.a + g.w + g.c, 0) << b;
+            EXPECT_EQ(g[H], font.glyph('A')[H]) << b;
+            EXPECT_GT(g[A] + g[W] + g[C], 0) << b;
             // Filtering samples one pixel beyond a glyph's rectangle, so the
             // ring around every glyph must be clear or a neighbour bleeds in.
-            for (int y = g.y - 1; y <= g.y + g.h; ++y) {
-                for (int x = g.x - 1; x <= g.x + g.w; ++x) {
-                    const bool ring = x < g.x || y < g.y || x == g.x + g.w || y == g.y + g.h;
-                    if (ring && font.inside(x, y)) {
-                        ASSERT_EQ(font.at(x, y).a, 0) << "byte " << b << " at " << x << "," << y;
-                    }
-                }
+            for (const SDL_Color& c : font.pixels(b, true)) {
+                ASSERT_EQ(c.a, 0) << "beside byte " << b;
             }
         }
         EXPECT_EQ(font.maxAlpha(' '), 0);
@@ -146,15 +129,12 @@ TEST(FontContentTest, EveryFontCoversWindows1252WithInkedGlyphsApartInsideItsAtl
 }
 
 TEST(FontContentTest, ColouredVariantsShareTheLayoutAndBakeTheirColour) {
-    const Font white("font_tessaline_19");
-    const Font black("font_tessaline_19_black");
-    const Font red("font_tessaline_19_red");
+    const Font white("font_tessaline_19"), black("font_tessaline_19_black"),
+        red("font_tessaline_19_red");
     ASSERT_TRUE(white.atlas && black.atlas && red.atlas);
     // Same rectangles and offsets: a text measures the same in all three.
     for (int b = 0; b < 256; ++b) {
-        EXPECT_TRUE(!printable(b) ||
-                    (white.glyphs[b].same(black.glyphs[b]) && white.glyphs[b].same(red.glyphs[b])))
-            << "byte " << b;
+        EXPECT_TRUE(white.glyph(b) == black.glyph(b) && white.glyph(b) == red.glyph(b)) << b;
     }
     const SDL_Color w = white.ink('M'), k = black.ink('M'), r = red.ink('M');
     ASSERT_TRUE(w.a == 255 && k.a == 255 && r.a == 255);
@@ -163,28 +143,10 @@ TEST(FontContentTest, ColouredVariantsShareTheLayoutAndBakeTheirColour) {
     EXPECT_TRUE(r.r > 160 && r.g < 96 && r.b < 96);
 }
 
-namespace {
-
-class SoundContentTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
-        ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024), 0) << Mix_GetError();
-        m_open = true;
-    }
-    void TearDown() override {
-        if (m_open) {
-            Mix_CloseAudio();
-        }
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    }
-    bool m_open = false;
-};
-
-}  // namespace
-
-TEST_F(SoundContentTest, EffectsAreShortAndAudibleAndMusicLoopsLastHalfAMinuteToAMinute) {
+TEST(SoundContentTest, EffectsAreShortAndAudibleAndMusicLoopsLastHalfAMinuteToAMinute) {
+    // (each test runs in a process of its own, so nothing needs closing)
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024), 0) << Mix_GetError();
     int frequency = 0, channels = 0;
     Uint16 format = 0;
     ASSERT_NE(Mix_QuerySpec(&frequency, &format, &channels), 0);

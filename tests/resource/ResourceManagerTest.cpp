@@ -1,16 +1,26 @@
-// The resource manager: the side file, the search path, and the text and
-// texture caches. Each test fills `install` (or an installation of its own)
-// and reads through manager(); `log` holds what was logged since last take().
+// The resource manager (the side file, the search path, the text and texture
+// caches) and what reads through it: XML records, constants, texts and
+// sprites. Each test fills `install` (or an installation of its own), then
+// reads; `log` holds what was logged since the last take().
+#include <SDL.h>
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 #include <physfs.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "TestSupport.h"
 #include "engine/hge.h"
+#include "engine/hgesprite.h"
+#include "resource/ConstantManager.h"
 #include "resource/ResourceManager.h"
+#include "resource/Text.h"
+#include "resource/TextureLoader.h"
+#include "resource/XmlReader.h"
 
 namespace {
 
@@ -34,65 +44,80 @@ protected:
         manager();
         log.take();
     }
+    bool logged(const char* tag, const char* context, const std::string& message) const {
+        return log.has(test::logLine(tag, context, message));
+    }
     int problems() const { return log.countPrefix("[WW]") + log.countPrefix("[EE]"); }
 
     test::Installation install;
     test::LogCapture log;
 };
+using ConstantManagerTest = ResourceManager;
+using TextTest = ResourceManager;
+using TextureLoaderTest = ResourceManager;
+using XmlReaderTest = ResourceManager;
+
+const std::string kNoAttribute = "[WW] [xml::findAttribute]\t\telement doesnt have attribute ";
 
 }  // namespace
 
-TEST_F(ResourceManager, TheSideFileNamesPrefixAndModeAndTheBaseFolderIsSearchedFirst) {
-    struct Case {
-        const char* prefix;
-        const char* mode;
-        const char* expectedPrefix;
-        bool archives;
-    };
+TEST_F(ResourceManager, TheSideFileNamesPrefixAndModeAndXmlIsParsedInWindows1252) {
+    const std::string swedish = test::readFile(test::fixturePath("resource/swedish.xml"));
     // "data" still names a folder; "." is the program's own folder.
-    const Case cases[] = {{"data/", "folders", "data/", false},
-                          {"data", "folders", "data/", false},
-                          {".", "encrypted", "", true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.prefix);
-        test::Installation local(c.prefix, c.mode);
+    for (const auto& [prefix, mode, expectedPrefix] :
+         {std::tuple("data/", "folders", "data/"), std::tuple("data", "folders", "data/"),
+          std::tuple(".", "encrypted", "")}) {
+        SCOPED_TRACE(prefix);
+        const bool archives = std::string(mode) == "encrypted";
+        test::Installation local(prefix, mode);
         local.addFile("", "where.txt", "base");
-        local.addFile("bin", "where.txt", "bin");
-        local.addFile("bin", "order.txt", "bin");
-        local.addFile("xml", "order.txt", "xml");
-        local.addFile("xml", "only.txt", c.prefix);  // a fresh manager reads it afresh
-        local.addFixture("xml", "swedish.xml", "resource/swedish.xml");
+        for (const char* folder : {"bin", "xml"}) {
+            local.addFile(folder, "where.txt", folder);
+            local.addFile(folder, "order.txt", folder);
+        }
+        local.addFile("xml", "only.txt", prefix);  // a fresh manager reads it afresh
+        local.addFile("xml", "swedish.xml", swedish);
         local.removeFolder("snd");
-        if (c.archives) {
+        if (archives) {
             ASSERT_TRUE(local.packAll());
             std::filesystem::create_directories(local.folder("usr"));
         }
         local.mount();
         log.take();
-
-        EXPECT_EQ(manager()->getPrefix(), c.expectedPrefix);
-        EXPECT_EQ(manager()->isArchiveMode(), c.archives);
-        EXPECT_TRUE(log.has(test::logLine("II", kCtor, "initiating file system")));
-        EXPECT_TRUE(log.has(test::logLine(
+        EXPECT_EQ(manager()->getPrefix(), expectedPrefix);
+        EXPECT_EQ(manager()->isArchiveMode(), archives);
+        EXPECT_TRUE(logged("II", kCtor, "initiating file system"));
+        EXPECT_TRUE(logged(
             "DD", kCtor,
-            std::string("stuff files will be read as ") + (c.archives ? "archives" : "folders"))));
+            std::string("stuff files will be read as ") + (archives ? "archives" : "folders")));
         // Only the missing folder is missed; the others still mount.
-        const std::string snd = local.folder("snd") + (c.archives ? ".stuff" : "");
+        const std::string snd = local.folder("snd") + (archives ? ".stuff" : "");
         EXPECT_EQ(log.countPrefix(test::logLine("WW", "resource::Manager::addSearchPath",
                                                 "unable to add searchpath (" + snd + "): ")),
                   1);
         EXPECT_EQ(problems(), 1);
         EXPECT_EQ(std::string(PHYSFS_getWriteDir()), local.folder("usr"));
+        // The program's folder first, then the content folders in order.
+        EXPECT_EQ(txt("where.txt") + txt("order.txt") + txt("only.txt"),
+                  std::string("basebin") + prefix);
 
-        EXPECT_EQ(txt("where.txt"), "base");
-        EXPECT_EQ(txt("order.txt"), "bin");
-        EXPECT_EQ(txt("only.txt"), c.prefix);
         TiXmlDocument document;
+        EXPECT_EQ(manager()->getXml("swedish.xml", document), static_cast<int32_t>(swedish.size()));
+        EXPECT_EQ(txt("swedish.xml"), swedish) << "getTxt keeps the UTF-8";
+        // The quoted messages, exactly (the first has no blank before the name).
+        EXPECT_TRUE(logged("DD", kXml, "getting xml fileswedish.xml"));
+        EXPECT_TRUE(logged("DD", kXml, "parsing"));
+        EXPECT_TRUE(logged("DD", kXml, "returning root element from swedish.xml"));
+        // A letter above 0x7F right before a quote or tag must not swallow it.
+        TiXmlPrinter printer;
+        printer.SetStreamPrinting();
+        ASSERT_TRUE(document.RootElement() && document.RootElement()->Accept(&printer));
         EXPECT_EQ(
-            manager()->getXml("swedish.xml", document),
-            static_cast<int32_t>(test::readFile(test::fixturePath("resource/swedish.xml")).size()));
-        ASSERT_NE(document.RootElement(), nullptr);
-        EXPECT_STREQ(document.RootElement()->Value(), "shops");
+            printer.Str(),
+            std::string("<shops><shop guiId=\"Lenas M\xF6") +
+                "bler\" text=\"V\xE4lkommen! H\xE4r finns soffor och s\xE4ngar \x96 fr\xE5n "
+                "1 200 \x80.\" /><shop guiId=\"Tekniklandet\" text=\"\xC5\xC4\xD6 \xE5\xE4\xF6\" "
+                "owner=\"K\xF6\">V\xE4lkommen p\xE5<hint /></shop></shops>");
     }
 }
 
@@ -100,71 +125,56 @@ TEST_F(ResourceManager, TheSideFileIsTheProgramPathWithoutAWindowsExeSuffixPlusI
     install.addFile("", "beside.txt", "here");
     install.addFile("xml", "a.xml", "<a/>");
     test::writeFile(install.root() + "/game.bin.info", "other/ folders\n");
-    struct Case {
-        const char* program;
-        const char* stem;
-        const char* prefix;  // "" when there is no side file
-    };
-    const Case cases[] = {{"game.bin", "game.bin", "other/"},
-                          {"game.exe", "game", "data/"},
-                          {"game.EXE", "game", "data/"},
-                          {"lonely", "lonely", ""}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.program);
+    // The prefix tells which side file was read; "" when there was none.
+    for (const auto& [program, stem, prefix] :
+         {std::tuple("game.bin", "game.bin", "other/"), std::tuple("game.exe", "game", "data/"),
+          std::tuple("game.EXE", "game", "data/"), std::tuple("lonely", "lonely", "")}) {
+        SCOPED_TRACE(program);
         test::Installation::unmount();
-        resource::Manager::setExecutablePath(install.root() + "/" + c.program);
+        resource::Manager::setExecutablePath(install.root() + "/" + program);
         log.take();
-        EXPECT_EQ(manager()->getStem(), install.root() + "/" + c.stem);
-        EXPECT_EQ(manager()->getProgramName(), c.stem);
-        EXPECT_EQ(manager()->getPrefix(), c.prefix);
-        EXPECT_EQ(log.has(test::logLine("EE", kCtor,
-                                        "unable to read " + manager()->getStem() +
-                                            ".info, files wont be ablo to load")),
-                  *c.prefix == '\0');
+        EXPECT_EQ(manager()->getStem(), install.root() + "/" + stem);
+        EXPECT_EQ(manager()->getProgramName(), stem);
+        EXPECT_EQ(manager()->getPrefix(), prefix);
+        EXPECT_EQ(
+            logged("EE", kCtor,
+                   "unable to read " + manager()->getStem() + ".info, files wont be ablo to load"),
+            *prefix == '\0');
     }
     // Without a side file only the program's folder is searched, quietly.
     EXPECT_EQ(log.countPrefix("[WW] [resource::Manager::addSearchPath]"), 0);
-    EXPECT_EQ(txt("beside.txt"), "here");
-    EXPECT_EQ(txt("a.xml"), "");
+    EXPECT_EQ(txt("beside.txt") + txt("a.xml"), "here");
 }
 
 TEST_F(ResourceManager, TextIsReadOnceUpToItsFirstZeroByteAndThenServedFromTheCache) {
-    struct Case {
-        const char* name;
-        bool exists;
-        std::string bytes;
-        const char* text;
-        int32_t length;  // every byte counts
-        std::string firstLine;
-    };
-    const Case cases[] = {
-        {"a.txt", true, "first", "first", 5, test::logLine("DD", kRaw, "reading a.txt")},
-        {"zero.txt", true, std::string("ab\0cd", 5), "ab", 5,
-         test::logLine("DD", kTxt, "reading contents")},
-        {"empty.txt", true, "", "", 0, test::logLine("EE", kTxt, "length Read is 0")},
-        {"late.xml", false, "", "", 0, test::logLine("EE", kTxt, "got no handle for late.xml")}};
-    for (const Case& c : cases) {
-        if (c.exists) {
-            install.addFile("txt", c.name, c.bytes);
+    // name, bytes on disk (null: none), their length (getTxt's answer), text,
+    // and a line of the first read.
+    const std::tuple<const char*, const char*, int32_t, const char*, std::string> cases[] = {
+        {"a.txt", "first", 5, "first", test::logLine("DD", kRaw, "reading a.txt")},
+        {"zero.txt", "ab\0cd", 5, "ab", test::logLine("DD", kTxt, "reading contents")},
+        {"empty.txt", "", 0, "", test::logLine("EE", kTxt, "length Read is 0")},
+        {"late.xml", nullptr, 0, "", test::logLine("EE", kTxt, "got no handle for late.xml")}};
+    for (const auto& [name, bytes, length, text, line] : cases) {
+        if (bytes) {
+            install.addFile("txt", name, std::string(bytes, static_cast<size_t>(length)));
         }
     }
     start();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::string text = "stale";
-        EXPECT_EQ(manager()->getTxt(c.name, text), c.length);
-        EXPECT_EQ(text, c.text);
-        EXPECT_TRUE(log.has(c.firstLine));
-
+    for (const auto& [name, bytes, length, text, line] : cases) {
+        SCOPED_TRACE(name);
+        std::string read = "stale";
+        EXPECT_EQ(manager()->getTxt(name, read), length);
+        EXPECT_EQ(read, text);
+        EXPECT_TRUE(log.has(line));
         // A file changed or added on disk makes no difference while the game runs.
-        install.addFile("txt", c.name, "second version");
+        install.addFile("txt", name, "second version");
         log.take();
-        text = "stale";
-        EXPECT_EQ(manager()->getTxt(c.name, text), c.length);
-        EXPECT_EQ(text, c.text);
+        read = "stale";
+        EXPECT_EQ(manager()->getTxt(name, read), length);
+        EXPECT_EQ(read, text);
         EXPECT_EQ(log.take(),
                   std::vector<std::string>{test::logLine(
-                      "DD", kTxt, std::string("returning cached contents of ") + c.name)});
+                      "DD", kTxt, std::string("returning cached contents of ") + name)});
     }
     // Nothing to parse: no document and no complaint.
     for (const char* name : {"late.xml", "empty.txt"}) {
@@ -177,12 +187,11 @@ TEST_F(ResourceManager, TextIsReadOnceUpToItsFirstZeroByteAndThenServedFromTheCa
 
 TEST_F(ResourceManager, ABrokenXmlFileLogsItsErrorWithOneBasedRowAndColumnEachTime) {
     // The tag on line 2 is cut off by a '<' in column 18.
-    install.addFile("xml", "broken.xml", "<root>\n  <item name=\"a\" <b/>\n</root>\n");
+    install.addFile("xml", "broken.xml", "<root>\n  <item name='a' <b/>\n</root>\n");
     start();
     for (int attempt = 1; attempt <= 2; ++attempt) {
         TiXmlDocument document;
         EXPECT_EQ(manager()->getXml("broken.xml", document), 0);
-        ASSERT_TRUE(document.Error());
         EXPECT_EQ(document.ErrorId(), TiXmlBase::TIXML_ERROR_READING_ATTRIBUTES);
         const std::string expected = "error parsing xml, id " +
                                      std::to_string(TiXmlBase::TIXML_ERROR_READING_ATTRIBUTES) +
@@ -191,37 +200,7 @@ TEST_F(ResourceManager, ABrokenXmlFileLogsItsErrorWithOneBasedRowAndColumnEachTi
         // The text stays cached: the second attempt parses again without reading.
         EXPECT_EQ(log.count(test::logLine("DD", kRaw, "reading broken.xml")), 1);
     }
-    EXPECT_FALSE(log.has(test::logLine("DD", kXml, "returning root element from broken.xml")));
-}
-
-TEST_F(ResourceManager, XmlIsParsedInWindows1252ButGetTxtKeepsTheUtf8) {
-    install.addFixture("xml", "swedish.xml", "resource/swedish.xml");
-    start();
-    const std::string original = test::readFile(test::fixturePath("resource/swedish.xml"));
-
-    TiXmlDocument document;
-    EXPECT_EQ(manager()->getXml("swedish.xml", document), static_cast<int32_t>(original.size()));
-    // The quoted messages, exactly (the first has no blank before the name).
-    EXPECT_TRUE(log.has(test::logLine("DD", kXml, "getting xml fileswedish.xml")));
-    EXPECT_TRUE(log.has(test::logLine("DD", kXml, "parsing")));
-    EXPECT_TRUE(log.has(test::logLine("DD", kXml, "returning root element from swedish.xml")));
-    ASSERT_NE(document.RootElement(), nullptr);
-    const TiXmlElement* first = document.RootElement()->FirstChildElement("shop");
-    ASSERT_NE(first, nullptr);
-    // A letter above 0x7F right before a quote must not swallow the quote.
-    EXPECT_STREQ(first->Attribute("guiId"),
-                 "Lenas M\xF6"
-                 "bler");
-    EXPECT_STREQ(first->Attribute("text"),
-                 "V\xE4lkommen! H\xE4r finns soffor och s\xE4ngar \x96 fr\xE5n 1 200 \x80.");
-    const TiXmlElement* second = first->NextSiblingElement("shop");
-    ASSERT_NE(second, nullptr);
-    // Text ending in a letter above 0x7F keeps the quote or tag after it.
-    EXPECT_STREQ(second->Attribute("text"), "\xC5\xC4\xD6 \xE5\xE4\xF6");
-    EXPECT_STREQ(second->Attribute("owner"), "K\xF6");
-    EXPECT_STREQ(second->GetText(), "V\xE4lkommen p\xE5");
-    EXPECT_NE(second->FirstChildElement("hint"), nullptr);
-    EXPECT_EQ(txt("swedish.xml"), original);
+    EXPECT_FALSE(logged("DD", kXml, "returning root element from broken.xml"));
 }
 
 TEST_F(ResourceManager, RawHandlesReadTheFileAndMissingOnesAreNull) {
@@ -230,58 +209,220 @@ TEST_F(ResourceManager, RawHandlesReadTheFileAndMissingOnesAreNull) {
     PHYSFS_File* file = reinterpret_cast<PHYSFS_File*>(1);
     manager()->getRaw("nothing.bin", file);
     EXPECT_EQ(file, nullptr);
-    EXPECT_TRUE(log.has(test::logLine("WW", kRaw, "file nothing.bin doesnt exist")));
-
+    EXPECT_TRUE(logged("WW", kRaw, "file nothing.bin doesnt exist"));
     manager()->getRaw("p1_events.bin", file);
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(PHYSFS_fileLength(file), 3);
     PHYSFS_close(file);
-    EXPECT_TRUE(log.has(test::logLine("DD", kRaw, "returning file handle to p1_events.bin")));
+    EXPECT_TRUE(logged("DD", kRaw, "returning file handle to p1_events.bin"));
 }
 
 TEST_F(ResourceManager, ATextureIsMadeOnceAndAnEmptyFileIsCachedButFailuresAreRetried) {
-    install.addFixture("gfx", "tiny.png", "resource/tiny.png");
+    const std::string png = test::readFile(test::fixturePath("resource/tiny.png"));
+    install.addFile("gfx", "tiny.png", png);
     install.addFile("gfx", "garbage.png", "this is not an image");
     install.addFile("gfx", "empty.png", "");
     start();
     test::HeadlessEngine engine;
     ASSERT_TRUE(engine.ok());
-    struct Case {
-        const char* name;
-        int32_t length;
-        const char* error;
-        bool cached;
-    };
-    const Case cases[] = {
-        {"tiny.png",
-         static_cast<int32_t>(test::readFile(test::fixturePath("resource/tiny.png")).size()),
-         nullptr, true},
-        {"empty.png", 0, "length Read is 0", true},
-        {"missing.png", 0, "unable to file handle for missing.png", false},
-        {"garbage.png", 0, "unable to load texture garbage.png", false}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string loading = test::logLine(
-            "DD", kTex, std::string("texture ") + c.name + " not yet loaded, doing so now");
-        const std::string cached =
-            test::logLine("DD", kTex, std::string("returning cached contents of ") + c.name);
+    // name, length, error (or ""), cached
+    for (const auto& [name, length, error, cached] :
+         {std::tuple<const char*, size_t, const char*, bool>{"tiny.png", png.size(), "", true},
+          {"empty.png", 0, "length Read is 0", true},
+          {"missing.png", 0, "unable to file handle for missing.png", false},
+          {"garbage.png", 0, "unable to load texture garbage.png", false}}) {
+        SCOPED_TRACE(name);
+        const std::string loading =
+            std::string("texture ") + name + " not yet loaded, doing so now";
         log.take();
         HTEXTURE texture = 7;
-        EXPECT_EQ(manager()->getTexture(c.name, texture), c.length);
-        EXPECT_EQ(texture != 0, c.length > 0);
-        EXPECT_TRUE(log.has(loading));
-        EXPECT_EQ(log.countPrefix("[EE]"), c.error ? 1 : 0);
-        EXPECT_TRUE(!c.error || log.has(test::logLine("EE", kTex, c.error)));
-
+        EXPECT_EQ(manager()->getTexture(name, texture), static_cast<int32_t>(length));
+        EXPECT_TRUE(logged("DD", kTex, loading));
+        EXPECT_EQ(log.countPrefix("[EE]"), *error ? 1 : 0);
+        EXPECT_TRUE(!*error || logged("EE", kTex, error));
         log.take();
         HTEXTURE again = 7;
-        EXPECT_EQ(manager()->getTexture(c.name, again), c.length);
+        EXPECT_EQ(manager()->getTexture(name, again), static_cast<int32_t>(length));
         EXPECT_EQ(again, texture);
-        EXPECT_EQ(log.has(loading), !c.cached);
-        EXPECT_EQ(log.has(cached), c.cached);
-        if (c.length > 0) {
+        EXPECT_EQ(logged("DD", kTex, loading), !cached);
+        EXPECT_EQ(logged("DD", kTex, std::string("returning cached contents of ") + name), cached);
+        EXPECT_EQ(texture != 0, length > 0);
+        if (texture) {
             EXPECT_EQ(engine.hge()->Texture_GetWidth(texture, true), 4);
             EXPECT_EQ(engine.hge()->Texture_GetHeight(texture, true), 2);
         }
+    }
+}
+
+TEST_F(XmlReaderTest, TheFirstRecordWithNameAndKeyWinsAndAParentNarrowsTheSearch) {
+    install.addFile("xml", "gui.xml",
+                    "<fiscora><mainGui guiId='serviceWindow' n='1'/>"
+                    "<other guiId='serviceWindow' n='0'/><mainGui guiId='serviceWindow' "
+                    "n='2'><button guiId='Play Button' n='3'/></mainGui><mainGui n='4'/>"
+                    "<mainGui guiId='' n='5'/></fiscora>");
+    install.addFile("xml", "broken.xml", "<a><b></a>");
+    start();
+    XmlReader reader("gui.xml");
+    const char* const context = "XmlReader::getRootChildElement";
+    TiXmlElement* found = reader.getRootChildElement("mainGui", "guiId", "serviceWindow");
+    ASSERT_NE(found, nullptr);
+    EXPECT_STREQ(found->Attribute("n"), "1");
+    EXPECT_EQ(problems(), 0);
+    // Every record of that name is read, the one without the key with a
+    // warning; a missing key matches the empty value.
+    EXPECT_EQ(reader.getRootChildElement("mainGui", "guiId", "elsewhere"), nullptr);
+    EXPECT_EQ(log.count(kNoAttribute + "guiId"), 1);
+    EXPECT_TRUE(
+        logged("WW", context, "rootchild mainGui with key guiId set to elsewhere not found"));
+    EXPECT_STREQ(reader.getRootChildElement("mainGui", "guiId", "")->Attribute("n"), "4");
+
+    EXPECT_EQ(reader.getRootChildElement("button", "guiId", "Play Button"), nullptr);
+    TiXmlElement* second = reader.getRootChildElement("mainGui", "n", "2");
+    TiXmlElement* button = reader.getRootChildElement("button", "guiId", "Play Button", second);
+    ASSERT_NE(button, nullptr);
+    EXPECT_STREQ(button->Attribute("n"), "3");
+
+    // A missing or broken file gives no root, but a parent still works.
+    for (const char* name : {"missing.xml", "broken.xml"}) {
+        XmlReader none(name);
+        EXPECT_EQ(none.getRootElement(), nullptr) << name;
+        log.take();
+        EXPECT_EQ(none.getRootChildElement("a", "guiId", "x"), nullptr);
+        EXPECT_EQ(log.take(),
+                  std::vector<std::string>{test::logLine("EE", context, "got no root")});
+        EXPECT_EQ(none.getRootChildElement("button", "n", "3", second), button) << name;
+    }
+}
+
+TEST_F(ConstantManagerTest, ReadsTypedConstantsWithTheStrictYesNoRuleAndWarnsOfMissingOnes) {
+    const char* const context = "ConstantManager::ConstantManager";
+    install.addFile("xml", "constants.xml",
+                    "<anything><Other a='no'/><Constants screenWidth='800' speed='2.5'"
+                    " name='Fiscora' a='yes' b='1' c='true' d='TRUE' e='on' f='no'"
+                    " g='Yes' h=''/></anything>");
+    start();
+    ConstantManager* constants = ConstantManager::instance();
+    EXPECT_EQ(log.from(context),
+              (std::vector<std::string>{test::logLine("II", context, "reading constants"),
+                                        test::logLine("II", context, "contstants read")}));
+    log.take();
+    EXPECT_FLOAT_EQ(constants->getFloat("screenWidth"), 800.0f);
+    EXPECT_FLOAT_EQ(constants->getFloat("speed"), 2.5f);
+    EXPECT_EQ(constants->getString("name"), "Fiscora");
+    EXPECT_STREQ(constants->findConstant("speed"), "2.5");
+    for (const char* key : {"a", "b", "c", "d", "e", "f", "g", "h"}) {
+        EXPECT_EQ(constants->getBool(key), *key <= 'c') << key;
+    }
+    EXPECT_TRUE(log.lines().empty());
+    // A missing key gives the neutral value.
+    EXPECT_EQ(constants->findConstant("nope"), nullptr);
+    EXPECT_FLOAT_EQ(constants->getFloat("width"), 0.0f);
+    EXPECT_EQ(constants->getString("title"), "");
+    EXPECT_FALSE(constants->getBool("sound"));
+    EXPECT_EQ(log.take(),
+              (std::vector<std::string>{kNoAttribute + "nope", kNoAttribute + "width",
+                                        kNoAttribute + "title", kNoAttribute + "sound"}));
+
+    // Without the Constants element, or with an empty file, every lookup is neutral.
+    for (const auto& [file, error] :
+         {std::pair("<c><Constant x='1'/></c>", "init of constant system failed; no child element"),
+          std::pair("", "got null element")}) {
+        SCOPED_TRACE(error);
+        install.addFile("xml", "constants.xml", file);
+        start();
+        EXPECT_FLOAT_EQ(ConstantManager::instance()->getFloat("x"), 0.0f);
+        EXPECT_FALSE(ConstantManager::instance()->getBool("x"));
+        EXPECT_EQ(ConstantManager::instance()->getString("x"), "");
+        EXPECT_TRUE(logged("EE", context, error));
+        EXPECT_FALSE(logged("II", context, "contstants read"));
+        EXPECT_EQ(log.count("[WW] [xml::findAttribute]\t\tgot null element"), 3);
+    }
+}
+
+TEST_F(TextTest, TheBoundingBoxIsHalfTheWidthByHalfTheHeightPlacedByAlignment) {
+    // Glyphs for "A", "B" and "?" only: each 10 wide, 20 high, with a
+    // pre-offset of 1 and a post-offset of 2, so "AB" advances 2 * (1 + 10 + 2).
+    install.addFile("fnt", "tiny.fnt",
+                    "[HGEFONT]\nBitmap=tiny.png\nChar=41,0,0,10,20,1,2\nChar=42,10,0,10,20,1,2\n"
+                    "Char=3F,20,0,10,20,1,2\n");
+    start();
+    Text text("tiny.fnt", "AB\nABAB");  // the widest line is 52 wide
+    text.setMovesWithCam(true);
+    text.setPosition(hgeVector(10, 10));
+    ASSERT_TRUE(text.hasFont());
+    EXPECT_EQ(text.char_width('A'), 10.0f) << "the glyph without its offsets";
+    // A box of 26 x 10; an unhandled alignment leaves the box as it was.
+    for (const auto& [align, expected] : {std::pair<int, std::vector<float>>{0, {10, 10, 36, 20}},
+                                          {1, {-16, 0, 10, 10}},
+                                          {2, {-3, 5, 23, 15}},
+                                          {8, {-3, 5, 23, 15}},
+                                          {5, {1, 2, 3, 4}}}) {
+        text.setAlign(align);
+        hgeRect box(1, 2, 3, 4);
+        text.getScreenBoundingBox(box);
+        EXPECT_FALSE(box.IsClean());
+        EXPECT_EQ((std::vector<float>{box.x1, box.y1, box.x2, box.y2}), expected) << align;
+    }
+    EXPECT_TRUE(logged("WW", "Text::getScreenBoundingBox", "unhandled align: 5"));
+
+    // Missing glyphs or font leave the text without a font, logged.
+    EXPECT_EQ(text.char_width('Z'), 0.0f);
+    EXPECT_TRUE(logged("EE", "Text::char_width", "cant find sprite for character Z"));
+    Text broken("tiny.fnt", "ACB\nCAC");
+    EXPECT_FALSE(broken.hasFont());
+    EXPECT_EQ(log.count(test::logLine("EE", "Text::validate", "couldnt find sprie for C")), 3);
+    hgeRect box(1, 1, 2, 2);
+    broken.getScreenBoundingBox(box);
+    EXPECT_EQ(box.x2, 2.0f);
+    EXPECT_EQ(broken.char_width('A'), 0.0f);
+    EXPECT_TRUE(logged("EE", "Text::char_width", "text has no hgefont"));
+    EXPECT_FALSE(Text("nofont.fnt", "AB").hasFont());
+    EXPECT_GT(log.countPrefix("[WW] [resource::Manager::getRaw]"), 0);
+}
+
+TEST_F(TextureLoaderTest, EveryCutLeavesAOnePixelMarginAndCentresTheHotSpotUnlessGiven) {
+    // A 128 x 64 picture: wider than high, so a swapped size shows.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 128, 64, 32, SDL_PIXELFORMAT_RGBA32);
+    IMG_SavePNG(surface, (install.folder("gfx") + "/sprite_box.png").c_str());
+    SDL_FreeSurface(surface);
+    start();
+    test::HeadlessEngine engine;
+    ASSERT_TRUE(engine.ok());
+    auto loader =
+        std::make_unique<TextureLoader>();  // deleted through the pointer, as the game does
+    const std::string validate = "[WW] [TextureLoader::validateSize]\t\t";
+    const std::string create = "[WW] [TextureLoader::createSprite]\t\t";
+    // The image record (null: no file at all), then x, y, w, h and the hot spot.
+    for (const auto& [xml, cut, warning] :
+         {std::tuple<const char*, std::vector<float>, std::string>{
+              "<image name='box'><size x='64' y='64'/></image>", {1, 1, 62, 62, 31, 31}, ""},
+          {"<image name='box' x='10' y='20'/>", {1, 1, 8, 18, 4, 9}, ""},
+          {"<image name='box'><size x='40' y='30'/><hotspot x='3' y='5'/></image>",
+           {1, 1, 38, 28, 3, 5},
+           ""},
+          // No size: the texture's own, with a warning.
+          {"<image name='box'><hotspot x='0' y='0'/></image>",
+           {1, 1, 126, 62, 0, 0},
+           validate + "no size specified, trying to figure them out but you shouldnt do this"},
+          // A missing image or none at all gives the blank sprite.
+          {"<image name='nothere' x='64' y='64'/>",
+           {0, 0, 32, 32, 0, 0},
+           create + "unable to load texture, creating blank sprite"},
+          {nullptr,
+           {0, 0, 32, 32, 0, 0},
+           create + "got no resource file, creating blank sprite"}}) {
+        SCOPED_TRACE(xml ? xml : "no file");
+        log.take();
+        TiXmlDocument doc;
+        doc.Parse(xml ? xml : "");
+        std::unique_ptr<hgeSprite> sprite(
+            xml ? loader->createSprite(doc.RootElement(), "sprite_", ".png")
+                : loader->createSprite("", true, hgeVector(64, 64)));
+        std::vector<float> got(6);
+        sprite->GetTextureRect(&got[0], &got[1], &got[2], &got[3]);
+        sprite->GetHotSpot(&got[4], &got[5]);
+        EXPECT_EQ(got, cut);
+        EXPECT_EQ(sprite->GetTexture() != 0, cut[0] == 1);
+        EXPECT_TRUE(warning.empty() || log.has(warning));
     }
 }
