@@ -32,31 +32,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> split(const std::string& list) {
-    std::vector<std::string> items;
-    std::istringstream in(list);
-    for (std::string item; std::getline(in, item, ',');) {
-        items.push_back(item);
-    }
-    return items;
-}
-
 const fs::path kData = fs::path(FISCORA_SOURCE_DIR) / "data";
 
 // Every message key the game shows; a "?" marks the yes/no questions.
-const std::vector<std::string> KEYS = split(
+const char* const KEYS =
     "town,Locked,play_budget,play_event,no money,gameover,Force Budget,buy finbudget,budgetinfo,"
     "cant buy,cant buy consumptions,furniture block,kategorier0,no_savings1,no_savings2,"
     "forbrukningsvaror,mat,klader,hygien,sparande,overskott,inkomster,rakningar,Exit Button?,"
-    "Exit Button2?,door?,buy confirm?,cancel service?,cancel tvlicense?,Consumptions?,Savings?");
+    "Exit Button2?,door?,buy confirm?,cancel service?,cancel tvlicense?,Consumptions?,Savings?";
 
 // The warnings and errors among the captured lines, one a line.
 std::string problems(const test::LogCapture& log) {
     std::string found;
     for (const std::string& line : log.lines()) {
-        if (line.rfind("[WW] ", 0) == 0 || line.rfind("[EE] ", 0) == 0) {
-            found += line + "\n";
-        }
+        found += line.rfind("[WW] ", 0) == 0 || line.rfind("[EE] ", 0) == 0 ? line + "\n" : "";
     }
     return found;
 }
@@ -65,31 +54,11 @@ int lineCount(const std::string& text) {
     return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
-// Checks that the one paragraph of the message window fits its text box.
-void expectFits(const std::string& key) {
-    SCOPED_TRACE(key);
-    GuiWindow* window = InfoManager::instance()->getWindow();
-    ASSERT_NE(window, nullptr);
-    auto* box = dynamic_cast<GuiTextBox*>(window->findChild("Info Text"));
-    ASSERT_NE(box, nullptr);
-    ASSERT_EQ(box->getParagraphs().size(), 1u);
-    const auto& paragraph = box->getParagraphs().front();
-    ASSERT_NE(paragraph.drawn, nullptr);
-    EXPECT_TRUE(paragraph.drawn->hasFont()) << "a character the font lacks";
-    const float height = lineCount(paragraph.text) * paragraph.drawn->getHeight();
-    EXPECT_LE(height, box->getTextHeight()) << "runs out of its window:\n" << paragraph.text;
-    // Wrapping measures glyphs without their spacing, so a line may pass the
-    // box a little; it must still end on the window's face.
-    const float right = paragraph.position.x + paragraph.drawn->getWidth();
-    EXPECT_LE(right, window->getPosition().x + window->getSize().x - 8)
-        << "has a line running off its window";
-}
-
 }  // namespace
 
-TEST(Content, EveryTextFileConvertsToWindows1252AndEveryXmlFileParsesQuietly) {
+TEST(Content, EveryDataFileReadsQuietlyAndTheConstantsAndDepthsAreSensible) {
     test::LogCapture log;
-    int texts = 0, xmls = 0;
+    int texts = 0;
     for (const auto& entry : fs::recursive_directory_iterator(kData)) {
         const fs::path extension = entry.path().extension();
         if (extension == ".xml" || extension == ".fnt" || extension == ".txt") {
@@ -101,16 +70,11 @@ TEST(Content, EveryTextFileConvertsToWindows1252AndEveryXmlFileParsesQuietly) {
         if (extension == ".xml") {
             EXPECT_NE(XmlReader(entry.path().filename().string()).getRootElement(), nullptr)
                 << entry.path();
-            ++xmls;
         }
     }
     EXPECT_GE(texts, 10);
-    EXPECT_GE(xmls, 5);
-    EXPECT_EQ(problems(log), "");
-}
 
-TEST(Content, EveryConstantTheGameReadsIsThereAndTheDepthsStackSensibly) {
-    test::LogCapture log;
+    // Every constant the game reads is there, and the depths stack sensibly.
     ConstantManager* constants = ConstantManager::instance();
     EXPECT_FLOAT_EQ(constants->getFloat("screenWidth"), 800.0f);
     EXPECT_FLOAT_EQ(constants->getFloat("screenHeight"), 600.0f);
@@ -124,10 +88,9 @@ TEST(Content, EveryConstantTheGameReadsIsThereAndTheDepthsStackSensibly) {
         EXPECT_LT(low, constants->getFloat(std::string("high") + factor)) << factor;
     }
     for (const char* key : {"soundEnabled", "musicEnabled", "achievementsEnabled",
-                            "tutorialsEnabled", "budgetCheck", "eventCheck"}) {
-        EXPECT_TRUE(constants->getBool(key)) << key;
+                            "tutorialsEnabled", "budgetCheck", "eventCheck", "debugDraw"}) {
+        EXPECT_EQ(constants->getBool(key), std::string(key) != "debugDraw") << key;
     }
-    EXPECT_FALSE(constants->getBool("debugDraw"));
 
     XmlReader reader("zdepth.xml");
     ASSERT_NE(reader.getRootElement(), nullptr);
@@ -137,17 +100,13 @@ TEST(Content, EveryConstantTheGameReadsIsThereAndTheDepthsStackSensibly) {
         z[xml::getAttributeString(level, "key")] = xml::getAttributeFloat(level, "val");
     }
     EXPECT_EQ(problems(log), "");
-    for (const char* name :
-         {"gui_default", "town_building", "gui_furniture", "tutorials", "main_gui", "cursor"}) {
-        EXPECT_EQ(z.count(name), 1u) << name;
-    }
     // Furniture (0.25..0.75) under its buttons and the HUD; ordinary windows
-    // (0.85..0.99) under tutorials; the pointer above everything.
-    EXPECT_GT(z["gui_furniture"], 0.75f);
-    EXPECT_GT(z["main_gui"], 0.75f);
+    // (0.85..0.99) under tutorials; the pointer above everything. (A missing
+    // level reads 0 and fails.)
+    EXPECT_GT(z["town_building"], 0.0f);
+    EXPECT_GT(std::min(z["gui_furniture"], z["main_gui"]), 0.75f);
     EXPECT_LT(z["main_gui"], z["gui_default"]);
-    EXPECT_GT(z["tutorials"], 1.0f);
-    EXPECT_LT(z["tutorials"], 2.0f);
+    EXPECT_TRUE(z["tutorials"] > 1.0f && z["tutorials"] < 2.0f) << z["tutorials"];
     for (const auto& level : z) {
         EXPECT_TRUE(level.first == "cursor" || level.second < z["cursor"]) << level.first;
     }
@@ -162,10 +121,8 @@ TEST(Content, EveryScreenRecordBuildsWithoutWarnings) {
     ASSERT_NE(gui.getRootElement(), nullptr);
     std::vector<std::unique_ptr<GuiBase>> built;
     std::vector<std::unique_ptr<Sprite>> pictures;
-    int records = 0;
     for (TiXmlElement* record = gui.getRootElement()->FirstChildElement(); record;
          record = record->NextSiblingElement()) {
-        ++records;
         if (std::string(record->Value()) == "town") {
             pictures.push_back(std::make_unique<Sprite>(
                 xml::getAttributeString(record, "background"), hgeVector(802, 602)));
@@ -178,10 +135,10 @@ TEST(Content, EveryScreenRecordBuildsWithoutWarnings) {
             built.push_back(std::make_unique<GuiWindow>(record, true, nullptr));
         }
     }
-    EXPECT_GE(records, 2);
+    EXPECT_GE(built.size(), 2u);
 
-    // The menus, and every difficulty's description, whose paragraphs each
-    // draw in their font (a missing glyph is logged) and end inside the box.
+    // The menus, and every difficulty's description, whose paragraphs draw in
+    // their fonts (a missing glyph is logged) and end inside the box.
     XmlReader menu("menu.xml");
     TiXmlElement* main = menu.getRootChildElement("gui", "guiId", "Main menu");
     ASSERT_NE(main, nullptr);
@@ -199,12 +156,7 @@ TEST(Content, EveryScreenRecordBuildsWithoutWarnings) {
         auto box = std::make_unique<GuiTextBox>(level->FirstChildElement("textBox"),
                                                 MenuBuilder::find(entries, "Information"));
         EXPECT_NE(MenuBuilder::find(entries, name), nullptr);
-        int texts = 0;
-        for (const auto& paragraph : box->getParagraphs()) {
-            texts += paragraph.drawn ? 1 : 0;
-            EXPECT_TRUE(!paragraph.drawn || paragraph.drawn->hasFont()) << paragraph.text;
-        }
-        EXPECT_GE(texts, 2) << name;
+        ASSERT_FALSE(box->getParagraphs().empty()) << name;
         const auto& last = box->getParagraphs().back();
         ASSERT_NE(last.drawn, nullptr) << name;
         const float bottom = last.position.y + lineCount(last.text) * last.drawn->getHeight();
@@ -221,21 +173,38 @@ TEST(Content, EveryMessageExistsDrawsAndFitsItsWindow) {
     InfoManager* info = InfoManager::instance();
     info->load("info.xml");
     test::LogCapture log;
-    for (std::string key : KEYS) {
-        const bool question = key.back() == '?';
-        key.resize(key.size() - (question ? 1 : 0));
-        ASSERT_NE(info->find(key), nullptr) << key;
-        EXPECT_TRUE(!question || info->find(key)->description.find('?') != std::string::npos)
-            << key << " is asked as a question";
-        info->show(key, question ? InfoManager::QUESTION : InfoManager::MESSAGE,
-                   hgeVector(150, 70));
-        expectFits(key);
+    std::istringstream keys(std::string(KEYS) + ",buy finbudget!");
+    size_t shown = 0;
+    for (std::string key; std::getline(keys, key, ',');) {
+        // The first budget's praise ("!") also comes in a small window.
+        const char mark = key.back();
+        key.resize(key.size() - (mark == '?' || mark == '!' ? 1 : 0));
+        SCOPED_TRACE(key);
+        ASSERT_NE(info->find(key), nullptr);
+        EXPECT_TRUE(mark != '?' || info->find(key)->description.find('?') != std::string::npos)
+            << "is asked as a question";
+        info->show(key, mark == '?' ? InfoManager::QUESTION : InfoManager::MESSAGE,
+                   hgeVector(150, 70), mark == '!' ? hgeVector(200, 200) : hgeVector(0, 0));
+        shown += mark == '!' ? 0 : 1;
+        // The one paragraph fits its text box.
+        GuiWindow* window = info->getWindow();
+        ASSERT_NE(window, nullptr);
+        auto* box = dynamic_cast<GuiTextBox*>(window->findChild("Info Text"));
+        ASSERT_TRUE(box && box->getParagraphs().size() == 1u);
+        const auto& paragraph = box->getParagraphs().front();
+        ASSERT_NE(paragraph.drawn, nullptr);
+        EXPECT_TRUE(paragraph.drawn->hasFont()) << "a character the font lacks";
+        EXPECT_LE(lineCount(paragraph.text) * paragraph.drawn->getHeight(), box->getTextHeight())
+            << "runs out of its window:\n"
+            << paragraph.text;
+        // Wrapping measures glyphs without their spacing, so a line may pass
+        // the box a little; it must still end on the window's face.
+        EXPECT_LE(paragraph.position.x + paragraph.drawn->getWidth(),
+                  window->getPosition().x + window->getSize().x - 8)
+            << "has a line running off its window";
     }
-    // The first budget's praise comes in a small window.
-    info->show("buy finbudget", InfoManager::MESSAGE, hgeVector(150, 70), hgeVector(200, 200));
-    expectFits("buy finbudget");
     info->close();
     EXPECT_EQ(problems(log), "");
     // Nothing in the file that the game never shows.
-    EXPECT_EQ(info->getInfos().size(), KEYS.size());
+    EXPECT_EQ(info->getInfos().size(), shown);
 }
