@@ -122,7 +122,8 @@ TEST_F(ResourceManager, TheSideFileNamesPrefixAndModeAndXmlIsParsedInWindows1252
 TEST_F(ResourceManager, TheSideFileIsTheProgramPathWithoutAWindowsExeSuffixPlusInfo) {
     install.addFile("", "beside.txt", "here");
     install.addFile("xml", "a.xml", "<a/>");
-    test::writeFile(install.root() + "/game.bin.info", "other/ folders\n");
+    // Any mode word but "encrypted" means plain folders.
+    test::writeFile(install.root() + "/game.bin.info", "other/ unpacked\n");
     // The prefix tells which side file was read; "" when there was none.
     for (const auto& [program, stem, prefix] :
          {std::tuple("game.bin", "game.bin", "other/"), std::tuple("game.EXE", "game", "data/"),
@@ -134,6 +135,7 @@ TEST_F(ResourceManager, TheSideFileIsTheProgramPathWithoutAWindowsExeSuffixPlusI
         EXPECT_EQ(manager()->getStem(), install.root() + "/" + stem);
         EXPECT_EQ(manager()->getProgramName(), stem);
         EXPECT_EQ(manager()->getPrefix(), prefix);
+        EXPECT_FALSE(manager()->isArchiveMode());
         EXPECT_EQ(
             logged("EE", kCtor,
                    "unable to read " + manager()->getStem() + ".info, files wont be ablo to load"),
