@@ -173,10 +173,10 @@ TEST(Content, EveryMessageExistsDrawsAndFitsItsWindow) {
     InfoManager* info = InfoManager::instance();
     info->load("info.xml");
     test::LogCapture log;
+    // The first budget's praise also comes in a small window ("!").
     std::istringstream keys(std::string(KEYS) + ",buy finbudget!");
     size_t shown = 0;
     for (std::string key; std::getline(keys, key, ',');) {
-        // The first budget's praise ("!") also comes in a small window.
         const char mark = key.back();
         key.resize(key.size() - (mark == '?' || mark == '!' ? 1 : 0));
         SCOPED_TRACE(key);

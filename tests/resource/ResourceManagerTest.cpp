@@ -1,7 +1,7 @@
 // The resource manager (the side file, the search path, the text and texture
 // caches) and what reads through it: XML records, constants, texts and
-// sprites. Each test fills `install` (or an installation of its own), then
-// reads; `log` holds what was logged since the last take().
+// sprites. Each test fills `install` (or an installation of its own), calls
+// start() and reads; `log` holds what was logged since the last take().
 #include <gtest/gtest.h>
 #include <physfs.h>
 
@@ -50,6 +50,7 @@ protected:
     test::Installation install;
     test::LogCapture log;
 };
+// The readers share the manager's set-up.
 using ConstantManagerTest = ResourceManager;
 using TextTest = ResourceManager;
 using TextureLoaderTest = ResourceManager;
