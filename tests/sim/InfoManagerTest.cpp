@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "TestSupport.h"
 #include "core/Sprite.h"
@@ -14,6 +15,8 @@
 
 namespace {
 
+const std::pair<float, float> kNone(-1, -1);
+
 // The shipped content with the test texts as "info.xml".
 class InfoManagerTest : public ::testing::Test {
 protected:
@@ -22,41 +25,41 @@ protected:
         m_install.addFixture("xml", "info.xml", "states/info.xml");
         m_install.mount();
     }
+    // Starts the game, with an autopilot script, and loads the test texts.
+    bool start(const std::string& script = "") {
+        m_game = std::make_unique<statetest::Game>(script);
+        info->load("info.xml");
+        return m_game->ok();
+    }
+    // Where the open window ("") or one of its widgets is; kNone when not there.
+    std::pair<float, float> at(const std::string& name) const {
+        GuiBase* widget = name.empty() ? info->getWindow() : info->getWindow()->findChild(name);
+        return widget ? std::pair(widget->getPosition().x, widget->getPosition().y) : kNone;
+    }
 
     test::Installation m_install;
+    std::unique_ptr<statetest::Game> m_game;
+    InfoManager* info = InfoManager::instance();
+    test::LogCapture log;
 };
-
-hgeVector widgetPosition(GuiWindow* window, const std::string& name) {
-    GuiBase* widget = window->findChild(name);
-    return widget ? widget->getPosition() : hgeVector(-1, -1);
-}
 
 }  // namespace
 
-TEST_F(InfoManagerTest, LoadReadsPlacementAndTextsAndReportsBrokenEntries) {
-    test::LogCapture log;
-    InfoManager* info = InfoManager::instance();
-    EXPECT_FALSE(info->isLoaded());
+TEST_F(InfoManagerTest, LoadReportsBrokenEntriesAndAMissingFileTextOrWindowRecordOpensNothing) {
     info->load("info.xml");
     EXPECT_TRUE(info->isLoaded());
-    EXPECT_EQ(info->getPosition().x, 100);
-    EXPECT_EQ(info->getSize().y, 200);
-    EXPECT_EQ(info->getButtonPosition().x, 60);
-    ASSERT_NE(info->find("hello"), nullptr);
+    EXPECT_EQ(info->getPosition(), hgeVector(100, 50));
+    EXPECT_EQ(info->getSize(), hgeVector(400, 200));
+    EXPECT_EQ(info->getButtonPosition(), hgeVector(60, 60));
+    ASSERT_EQ(info->getInfos().size(), 3u);
     EXPECT_EQ(info->find("hello")->description, "Hej igen!") << "a later text replaces";
     EXPECT_EQ(info->find("ask")->description, "Vill du forts\xe4tta?") << "held in Windows-1252";
-    ASSERT_NE(info->find("empty"), nullptr);
     EXPECT_EQ(info->find("empty")->description, "");
-    EXPECT_EQ(info->getInfos().size(), 3u);
     EXPECT_TRUE(log.has(test::logLine("WW", "InfoManager::load", "info without name, skipping")));
     EXPECT_TRUE(log.has(test::logLine("WW", "InfoManager::load", "info empty has no description")));
-}
 
-TEST_F(InfoManagerTest, MissingFileAndUnknownKeyOpenNothing) {
-    statetest::Game game;
-    ASSERT_TRUE(game.ok());
-    test::LogCapture log;
-    InfoManager* info = InfoManager::instance();
+    m_install.addFixture("xml", "gui.xml", "states/gui_unknown_building.xml");
+    ASSERT_TRUE(start());
     info->load("nothing.xml");
     EXPECT_FALSE(info->isLoaded());
     EXPECT_TRUE(log.has(
@@ -67,61 +70,43 @@ TEST_F(InfoManagerTest, MissingFileAndUnknownKeyOpenNothing) {
     info->show("no such text", InfoManager::QUESTION, hgeVector(150, 70));
     EXPECT_TRUE(
         log.has(test::logLine("WW", "InfoManager::show", "no info text with name no such text")));
-    EXPECT_FALSE(info->isOpen());
-    EXPECT_FALSE(info->isOverlayShown());
     EXPECT_EQ(info->getCurrentName(), "no such text");
     EXPECT_EQ(info->getAnswer(), InfoManager::NO_ANSWER) << "no stale answer survives";
-    EXPECT_TRUE(game.frames(2));
+    EXPECT_FALSE(info->isOpen() || info->isOverlayShown());
+    info->show("hello", InfoManager::MESSAGE, hgeVector(150, 70));
+    EXPECT_TRUE(log.has(
+        test::logLine("EE", "InfoManager::show", "gui.xml has no Info Window, cant show hello")));
+    EXPECT_FALSE(info->isOpen() || info->isOverlayShown());
+    EXPECT_TRUE(m_game->frames(2));
 }
 
-TEST_F(InfoManagerTest, MessageHasACloseButtonAndAQuestionAddsYesAndNo) {
-    statetest::Game game;
-    ASSERT_TRUE(game.ok());
-    InfoManager* info = InfoManager::instance();
-    info->load("info.xml");
-
+TEST_F(InfoManagerTest, AMessageHasACloseButtonAQuestionYesAndNoAndEachAnswersClosesAndDarkens) {
+    ASSERT_TRUE(start("2 clickon confirmButton\n6 clickon denyButton\n10 clickon exitButton\n"));
     info->show("hello", InfoManager::MESSAGE, hgeVector(0, 0));
     ASSERT_TRUE(info->isOpen());
-    GuiWindow* window = info->getWindow();
-    EXPECT_EQ(window->getPosition().x, 100) << "the file's placement when the caller gives none";
-    EXPECT_EQ(window->getPosition().y, 50);
-    EXPECT_EQ(window->getSize().x, 400);
-    EXPECT_NE(window->findChild("exitButton"), nullptr);
-    EXPECT_EQ(window->findChild("confirmButton"), nullptr);
-    EXPECT_EQ(window->findChild("denyButton"), nullptr);
-    EXPECT_EQ(widgetPosition(window, "exitButton").x, 100 + 400 - 18 - 8);
-    EXPECT_EQ(widgetPosition(window, "exitButton").y, 50 + 8);
+    EXPECT_EQ(at(""), std::pair(100.0f, 50.0f))
+        << "the file's placement when the caller gives none";
+    EXPECT_EQ(info->getWindow()->getSize().x, 400);
+    EXPECT_EQ(at("exitButton"), std::pair(100.0f + 400 - 18 - 8, 50.0f + 8));
+    EXPECT_EQ(at("confirmButton"), kNone);
+    EXPECT_EQ(at("denyButton"), kNone);
 
     info->show("ask", InfoManager::QUESTION, hgeVector(150, 70));
-    ASSERT_NE(info->getWindow(), nullptr);
-    window = info->getWindow();
     EXPECT_EQ(info->getCurrentName(), "ask");
-    EXPECT_EQ(window->getPosition().x, 150);
-    EXPECT_EQ(widgetPosition(window, "confirmButton").x, 150 + 60);
-    EXPECT_EQ(widgetPosition(window, "confirmButton").y, 70 + 200 - 60);
-    EXPECT_EQ(widgetPosition(window, "denyButton").x, 150 + 400 - 60 - 52);
-    EXPECT_NE(window->findChild("exitButton"), nullptr);
+    EXPECT_EQ(at(""), std::pair(150.0f, 70.0f));
+    EXPECT_EQ(at("confirmButton"), std::pair(150.0f + 60, 70.0f + 200 - 60));
+    EXPECT_EQ(at("denyButton"), std::pair(150.0f + 400 - 60 - 52, 70.0f + 200 - 60));
+    EXPECT_NE(at("exitButton"), kNone);
 
-    // A narrow window keeps its two buttons apart.
+    // A narrow window keeps its two buttons apart, and inside.
     info->show("ask", InfoManager::QUESTION, hgeVector(150, 70), hgeVector(150, 150));
-    window = info->getWindow();
-    EXPECT_EQ(window->getSize().x, 150);
-    const float yesRight = widgetPosition(window, "confirmButton").x + 52;
-    const float noLeft = widgetPosition(window, "denyButton").x;
-    EXPECT_LT(yesRight, noLeft);
-    EXPECT_GE(widgetPosition(window, "confirmButton").x, 150);
-    EXPECT_LE(noLeft + 52, 150 + 150);
-}
+    EXPECT_EQ(info->getWindow()->getSize().x, 150);
+    EXPECT_GE(at("confirmButton").first, 150);
+    EXPECT_LT(at("confirmButton").first + 52, at("denyButton").first);
+    EXPECT_LE(at("denyButton").first + 52, 150 + 150);
 
-TEST_F(InfoManagerTest, ButtonsAnswerCloseAndGiveThePointerBack) {
-    statetest::Game game(
-        "2 clickon confirmButton\n"
-        "6 clickon denyButton\n"
-        "10 clickon exitButton\n");
-    ASSERT_TRUE(game.ok());
-    InfoManager* info = InfoManager::instance();
-    info->load("info.xml");
-    // A modal window of the screen below.
+    // A modal window of the screen below gets the pointer back.
+    info->close();
     GuiWindow screen("Screen", "gui_blank.png", hgeVector(0, 0), hgeVector(800, 600), nullptr,
                      false);
     FiscoraCursor* cursor = InteractionalObject::getCursor();
@@ -129,7 +114,7 @@ TEST_F(InfoManagerTest, ButtonsAnswerCloseAndGiveThePointerBack) {
 
     info->show("ask", InfoManager::QUESTION, hgeVector(150, 70));
     EXPECT_EQ(cursor->getFocusObject(), info->getWindow()) << "the question is modal";
-    game.frames(4);
+    m_game->frames(4);
     EXPECT_FALSE(info->isOpen());
     EXPECT_EQ(info->getAnswer("ask"), InfoManager::CONFIRMED);
     EXPECT_EQ(info->getAnswer("hello"), InfoManager::NO_ANSWER) << "not the current message";
@@ -137,38 +122,30 @@ TEST_F(InfoManagerTest, ButtonsAnswerCloseAndGiveThePointerBack) {
     info->setAnswer(InfoManager::NO_ANSWER);
 
     info->show("ask", InfoManager::QUESTION, hgeVector(150, 70));
-    game.frames(4);
+    m_game->frames(4);
     EXPECT_EQ(info->getAnswer("ask"), InfoManager::DENIED);
 
     info->show("hello", InfoManager::MESSAGE, hgeVector(150, 70));
     EXPECT_EQ(info->getAnswer("hello"), InfoManager::NO_ANSWER) << "show resets the answer";
-    game.frames(4);
+    m_game->frames(4);
     EXPECT_FALSE(info->isOpen());
     EXPECT_EQ(info->getAnswer("hello"), InfoManager::NO_ANSWER) << "closing is no answer";
     EXPECT_EQ(cursor->getFocusObject(), &screen);
-}
 
-TEST_F(InfoManagerTest, OverlayDarkensEverythingBelowTheWindowAndItsFrame) {
-    statetest::Game game;
-    ASSERT_TRUE(game.ok());
-    InfoManager* info = InfoManager::instance();
-    info->load("info.xml");
-    auto below = std::make_unique<GuiWindow>("Below", "gui_blank.png", hgeVector(0, 0),
-                                             hgeVector(300, 200), nullptr, true);
-    below->setDepth(0.9f);
+    // The overlay darkens everything below the window and its frame.
+    GuiWindow below("Below", "gui_blank.png", hgeVector(0, 0), hgeVector(300, 200), nullptr, true);
+    below.setDepth(0.9f);
 
     info->show("hello", InfoManager::MESSAGE, hgeVector(150, 70));
     ASSERT_TRUE(info->isOverlayShown());
-    GuiWindow* window = info->getWindow();
     const float overlay = info->getOverlayDepth();
-    EXPECT_LT(overlay, window->getDepth());
-    for (const auto& piece : window->getImages()) {
+    EXPECT_LT(overlay, info->getWindow()->getDepth());
+    for (const auto& piece : info->getWindow()->getImages()) {
         EXPECT_LT(overlay, piece->getZ()) << "the frame stays bright";
     }
-    EXPECT_GT(overlay, below->getZ());
-    EXPECT_NE(InfoManager::OVERLAY_COLOR >> 24, 0u);
-    EXPECT_EQ(InfoManager::OVERLAY_COLOR & 0xFFFFFFu, 0u) << "dark";
-
+    EXPECT_GT(overlay, below.getZ());
+    EXPECT_TRUE(InfoManager::OVERLAY_COLOR >> 24 && !(InfoManager::OVERLAY_COLOR & 0xFFFFFFu))
+        << "dark, and not clear";
     info->close();
     EXPECT_FALSE(info->isOverlayShown());
 
@@ -179,19 +156,4 @@ TEST_F(InfoManagerTest, OverlayDarkensEverythingBelowTheWindowAndItsFrame) {
     info->close();
     EXPECT_TRUE(info->isOverlayShown());
     EXPECT_FLOAT_EQ(info->getOverlayDepth(), tutorial);
-}
-
-TEST_F(InfoManagerTest, NoWindowRecordOpensNothing) {
-    m_install.addFixture("xml", "gui.xml", "states/gui_unknown_building.xml");
-    statetest::Game game;
-    ASSERT_TRUE(game.ok());
-    test::LogCapture log;
-    InfoManager* info = InfoManager::instance();
-    info->load("info.xml");
-    info->show("hello", InfoManager::MESSAGE, hgeVector(150, 70));
-    EXPECT_FALSE(info->isOpen());
-    EXPECT_FALSE(info->isOverlayShown());
-    EXPECT_TRUE(log.has(
-        test::logLine("EE", "InfoManager::show", "gui.xml has no Info Window, cant show hello")));
-    EXPECT_TRUE(game.frames(2));
 }
