@@ -1,8 +1,13 @@
 #pragma once
 
+#include <SDL.h>
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -10,11 +15,14 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "core/Engine.h"
+#include "core/Log.h"
 #include "core/Logic.h"
 #include "core/Manager.h"
 #include "core/ZDepth.h"
 #include "engine/HgeImpl.h"
 #include "engine/hgerect.h"
+#include "engine/hgevector.h"
 #include "gui/FiscoraCursor.h"
 #include "gui/GuiController.h"
 #include "gui/GuiWindow.h"
@@ -77,48 +85,90 @@ private:
 using RecBox = Recording<Box>;
 using RecWindow = Recording<GuiWindow>;
 
-// Runs frames of the real engine headless with an autopilot script: each
-// frame reads the scripted input, then runs the logic pass (the pointer).
-class PointerScript {
-public:
-    explicit PointerScript(const std::string& script) {
+// A window made from values, without a frame, listed under `parent` if any.
+inline GuiWindow* window(const std::string& name, float x, float y, float w, float h,
+                         GuiBase* parent = nullptr) {
+    auto* made =
+        new GuiWindow(name, "gui_blank.png", hgeVector(x, y), hgeVector(w, h), parent, false);
+    if (parent) {
+        parent->getController()->addChild(made);
+    }
+    return made;
+}
+
+// Whether `v` is (x, y); positions and sizes here are whole pixels.
+inline ::testing::AssertionResult at(const hgeVector& v, float x, float y) {
+    if (std::fabs(v.x - x) < 1e-3f && std::fabs(v.y - y) < 1e-3f) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "(" << v.x << ", " << v.y << ") is not (" << x << ", " << y << ")";
+}
+
+// The engine run headless, frame by frame, with an autopilot script: each
+// frame reads the scripted input, then runs the logic pass (the pointer
+// among it). Also the records of tests/data/gui/gui.xml, the events of the
+// test's recording objects and a log capture.
+class GuiTest : public ::testing::Test {
+protected:
+    // The pointer goes first, so that the engine it holds shuts down in full.
+    ~GuiTest() override { delete Engine::instance()->getCursor(); }
+
+    // Starts the engine with the script; false when it or the records failed.
+    // The pointer is made at once, so that it is updated first in a frame,
+    // unless `pointer` is false; the first widget makes it then.
+    bool start(const std::string& script = "", bool pointer = true) {
         test::writeFile(m_dir.path() + "/script.txt", script);
         setenv("FISCORA_AUTOPILOT", (m_dir.path() + "/script.txt").c_str(), 1);
+        // The start is logged but not captured.
+        Log::instance()->stopCapture();
         m_engine = std::make_unique<test::HeadlessEngine>();
         unsetenv("FISCORA_AUTOPILOT");
         ZDepth::readFile();
-        InteractionalObject::getCursor();
+        if (pointer) {
+            InteractionalObject::getCursor();
+        }
+        log.take();
+        const std::string records = std::string(FISCORA_TEST_DATA) + "/gui/gui.xml";
+        return m_engine->ok() && m_records.LoadFile(records.c_str(), TIXML_ENCODING_LEGACY);
     }
-
-    bool ok() const { return m_engine->ok(); }
 
     void frame(int count = 1) {
         for (int i = 0; i < count; ++i) {
             engine::HgeImpl::current()->beginInputFrame();
             Manager<Logic*>::instance()->update(1.0f / 60.0f);
+            if (afterFrame) {
+                afterFrame();
+            }
         }
+    }
+
+    // Runs frames; the events of each, space-separated, frames parted by " | ".
+    std::string frames(int count = 1) {
+        std::string out;
+        for (int i = 0; i < count; ++i) {
+            frame();
+            out += i ? " |" : "";
+            for (const std::string& event : take()) {
+                out += (out.empty() ? "" : " ") + event;
+            }
+        }
+        return out;
+    }
+
+    // The events recorded since the last call.
+    Events take() {
+        Events taken;
+        taken.swap(events);
+        return taken;
     }
 
     FiscoraCursor* cursor() const { return InteractionalObject::getCursor(); }
 
-private:
-    test::TempDir m_dir;
-    std::unique_ptr<test::HeadlessEngine> m_engine;
-};
-
-// The records of tests/data/gui/gui.xml, read straight from the fixture.
-class GuiRecords {
-public:
-    GuiRecords() : m_document(std::string(FISCORA_TEST_DATA) + "/gui/gui.xml") {
-        m_loaded = m_document.LoadFile(TIXML_ENCODING_LEGACY);
-    }
-
-    bool loaded() const { return m_loaded; }
-
-    // The first child of the root named `family` whose "guiId" is `id`; an
-    // empty id finds the first one without a "guiId".
+    // The first child of the records' root named `family` whose "guiId" is
+    // `id`; an empty id finds the first one without a "guiId".
     TiXmlElement* record(const std::string& id, const std::string& family = "testGui") {
-        TiXmlElement* root = m_document.RootElement();
+        TiXmlElement* root = m_records.RootElement();
         for (TiXmlElement* e = root ? root->FirstChildElement(family.c_str()) : nullptr; e;
              e = e->NextSiblingElement(family.c_str())) {
             const char* guiId = e->Attribute("guiId");
@@ -129,25 +179,58 @@ public:
         return nullptr;
     }
 
-private:
-    TiXmlDocument m_document;
-    bool m_loaded = false;
-};
-
-// A headless engine, the fixture's records and the depth table: what the
-// widget tests build their records with.
-class RecordsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_engine.ok());
-        ASSERT_TRUE(m_records.loaded());
-        ZDepth::readFile();
+    // How often the log holds the line since the capture started or was taken.
+    int logged(const std::string& tag, const std::string& context, const std::string& message) {
+        return log.count(test::logLine(tag, context, message));
     }
 
-    TiXmlElement* record(const std::string& id) { return m_records.record(id); }
+    Events events;
+    test::LogCapture log;
+    // Runs at the end of every frame, when set.
+    std::function<void()> afterFrame;
 
-    test::HeadlessEngine m_engine;
-    GuiRecords m_records;
+private:
+    test::TempDir m_dir;
+    std::unique_ptr<test::HeadlessEngine> m_engine;
+    TiXmlDocument m_records;
 };
+
+// An image file decoded by SDL_image, as 32-bit ARGB pixels.
+class Picture {
+public:
+    explicit Picture(const std::string& path) {
+        if (SDL_Surface* raw = IMG_Load(path.c_str())) {
+            m_hasAlpha = raw->format->Amask != 0;
+            m_surface.reset(SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ARGB8888, 0));
+            SDL_FreeSurface(raw);
+        }
+    }
+    bool ok() const { return m_surface != nullptr; }
+    bool hasAlpha() const { return m_hasAlpha; }
+    int width() const { return m_surface->w; }
+    int height() const { return m_surface->h; }
+    uint32_t at(int x, int y) const {
+        const auto* row = static_cast<const uint8_t*>(m_surface->pixels) + y * m_surface->pitch;
+        return reinterpret_cast<const uint32_t*>(row)[x];
+    }
+    int alpha(int x, int y) const { return static_cast<int>(at(x, y) >> 24); }
+
+private:
+    struct Free {
+        void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+    };
+    std::unique_ptr<SDL_Surface, Free> m_surface;
+    bool m_hasAlpha = false;
+};
+
+// The greatest difference of one channel (alpha included) between two pixels.
+inline int channelDistance(uint32_t a, uint32_t b) {
+    int worst = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                         static_cast<int>((b >> shift) & 0xFF)));
+    }
+    return worst;
+}
 
 }  // namespace guitest

@@ -1,197 +1,173 @@
+// Text boxes: paragraphs, pictures and free texts placed from records,
+// wrapping at word breaks, alignment and depth above the parent window.
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
 #include <algorithm>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "InteractionTestSupport.h"
-#include "TestSupport.h"
 #include "core/Camera.h"
 #include "core/Sprite.h"
 #include "engine/hgefont.h"
 #include "engine/hgesprite.h"
-#include "gui/GuiController.h"
 #include "gui/GuiTextBox.h"
-#include "gui/GuiWindow.h"
 #include "resource/Text.h"
+
+using guitest::at;
 
 namespace {
 
 const char* const FONT = "font_tessaline_19.fnt";
 
-// Widths measured straight from the font, glyph by glyph.
-class Ruler {
-public:
-    Ruler() : m_text(FONT, "") {}
+// The engine and pointer, a window at (100, 50) of 400 x 300 and the font.
+class TextBoxTest : public guitest::GuiTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(start());
+        window = std::make_unique<GuiWindow>("Window", "gui_blank.png", hgeVector(100, 50),
+                                             hgeVector(400, 300), nullptr, false);
+        font = std::make_unique<Text>(FONT, "");
+        ASSERT_TRUE(font->hasFont());
+    }
+
+    // A text box record with the given paragraphs, built into the window.
+    GuiTextBox* build(const std::string& id, int x, int y, int w, int h, const std::string& body) {
+        doc = std::make_unique<TiXmlDocument>();
+        doc->Parse(("<textBox guiId=\"" + id + "\" pos_x=\"" + std::to_string(x) + "\" pos_y=\"" +
+                    std::to_string(y) + "\" size_x=\"" + std::to_string(w) + "\" size_y=\"" +
+                    std::to_string(h) + "\">" + body + "</textBox>")
+                       .c_str());
+        return window->getController()->addTextBox(doc->RootElement());
+    }
+
+    // Widths measured straight from the font, glyph by glyph.
     float width(const std::string& text) const {
         float sum = 0;
         for (char c : text) {
-            if (hgeSprite* glyph = m_text.getFont()->GetSprite(c)) {
+            if (hgeSprite* glyph = font->getFont()->GetSprite(c)) {
                 sum += glyph->GetWidth();
             }
         }
         return sum;
     }
-    float lineHeight() const { return m_text.getFont()->GetHeight(); }
-    bool ok() const { return m_text.hasFont(); }
 
-private:
-    Text m_text;
-};
-
-// The engine and pointer, a window at (100, 50) of 400 x 300 and a ruler.
-struct BoxScene {
-    BoxScene() : pointer("") {
-        window = std::make_unique<GuiWindow>("Window", "gui_blank.png", hgeVector(100, 50),
-                                             hgeVector(400, 300), nullptr, false);
-        ruler = std::make_unique<Ruler>();
-    }
-
-    // A text box record with the given paragraphs, built into the window.
-    GuiTextBox* build(const std::string& attributes, const std::string& body) {
-        doc = std::make_unique<TiXmlDocument>();
-        doc->Parse(("<textBox " + attributes + ">" + body + "</textBox>").c_str());
-        return window->getController()->addTextBox(doc->RootElement());
-    }
-
-    // The screen position a paragraph's text is drawn at.
+    // The screen position a text is drawn at.
     static hgeVector drawnAt(const GuiTextBox::TextRecord& record) {
         return Camera::instance()->worldToScreen(record.drawn->getPosition());
     }
 
-    guitest::PointerScript pointer;
     std::unique_ptr<GuiWindow> window;
-    std::unique_ptr<Ruler> ruler;
+    std::unique_ptr<Text> font;
     std::unique_ptr<TiXmlDocument> doc;
 };
 
-std::string withoutBreaks(std::string text) {
-    text.erase(std::remove(text.begin(), text.end(), '\n'), text.end());
-    return text;
-}
-
-TEST(TextBoxTest, RecordIsPlacedInItsParentAndParagraphsAre29PixelsApart) {
-    BoxScene scene;
-    ASSERT_TRUE(scene.pointer.ok());
-    ASSERT_TRUE(scene.ruler->ok());
+TEST_F(TextBoxTest, RecordIsPlacedInItsParentAndParagraphsAre29PixelsApart) {
     GuiTextBox* box =
-        scene.build("guiId=\"Info\" pos_x=\"20\" pos_y=\"10\" size_x=\"300\" size_y=\"200\"",
-                    "<text>Hej</text><text>Hopp</text><text>Tre</text>");
-    ASSERT_NE(box, nullptr);
+        build("Info", 20, 10, 300, 200, "<text>Hej</text><text>Hopp</text><text>Tre</text>");
     EXPECT_EQ(box->getName(), "Info");
-    EXPECT_FLOAT_EQ(box->getPosition().x, 120.0f);
-    EXPECT_FLOAT_EQ(box->getPosition().y, 60.0f);
+    EXPECT_TRUE(at(box->getPosition(), 120, 60));
     EXPECT_FLOAT_EQ(box->getTextWidth(), 300.0f);
     const auto& paragraphs = box->getParagraphs();
     ASSERT_EQ(paragraphs.size(), 3u);
-    EXPECT_FLOAT_EQ(paragraphs[0].position.y, 60.0f) << "the first paragraph at the box's top";
-    EXPECT_FLOAT_EQ(paragraphs[1].position.y - paragraphs[0].position.y, 29.0f);
-    EXPECT_FLOAT_EQ(paragraphs[2].position.y - paragraphs[1].position.y, 29.0f);
-    for (const auto& paragraph : paragraphs) {
-        EXPECT_FLOAT_EQ(paragraph.position.x, 120.0f);
-        ASSERT_NE(paragraph.drawn, nullptr);
-        EXPECT_TRUE(paragraph.drawn->hasFont());
-        const hgeVector at = BoxScene::drawnAt(paragraph);
-        EXPECT_FLOAT_EQ(at.x, paragraph.position.x);
-        EXPECT_FLOAT_EQ(at.y, paragraph.position.y);
-        EXPECT_FLOAT_EQ(paragraph.drawn->getZ(), scene.window->getDepth() + 0.01f);
+    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+        const GuiTextBox::TextRecord& paragraph = paragraphs[i];
+        // The first paragraph at the box's top.
+        EXPECT_TRUE(at(paragraph.position, 120, 60 + 29 * i)) << i;
+        ASSERT_TRUE(paragraph.drawn && paragraph.drawn->hasFont()) << i;
+        EXPECT_TRUE(at(drawnAt(paragraph), 120, 60 + 29 * i)) << i;
+        EXPECT_FLOAT_EQ(paragraph.drawn->getZ(), window->getDepth() + 0.01f) << i;
     }
     // Only text: the pointer passes through to the window.
     EXPECT_FALSE(box->isInteractive());
+
+    // A zero size takes the parent's.
+    GuiTextBox* all = build("All", 0, 0, 0, 0, "<text>Hej</text>");
+    EXPECT_TRUE(at(hgeVector(all->getTextWidth(), all->getTextHeight()), 400, 300));
+
+    // Without paragraphs: empty and harmless.
+    log.take();
+    GuiTextBox* empty = build("Empty", 0, 0, 100, 50, "");
+    EXPECT_TRUE(empty->getParagraphs().empty());
+    EXPECT_EQ(empty->getPictureCount(), 0u);
+    EXPECT_EQ(logged("DD", "GuiTextBox::loadFromXML", "Loading text from xml in Empty"), 1);
+    EXPECT_EQ(log.countPrefix("[DD] [GuiTextBox::createTextFromTextList]"), 0);
+    empty->setVisible(false);
+    empty->setVisible(true);
+    frame();
+    GuiTextBox orphan(nullptr, nullptr);
+    EXPECT_TRUE(orphan.getParagraphs().empty());
 }
 
-TEST(TextBoxTest, ZeroSizeTakesTheParentsSize) {
-    BoxScene scene;
-    ASSERT_TRUE(scene.pointer.ok());
-    GuiTextBox* box = scene.build("guiId=\"All\" pos_x=\"0\" pos_y=\"0\" size_x=\"0\" size_y=\"0\"",
-                                  "<text>Hej</text>");
-    EXPECT_FLOAT_EQ(box->getTextWidth(), 400.0f);
-    EXPECT_FLOAT_EQ(box->getTextHeight(), 300.0f);
-}
-
-TEST(TextBoxTest, WrapsAfterTheLastSpaceAndNeverSplitsAWord) {
-    BoxScene scene;
-    ASSERT_TRUE(scene.pointer.ok());
+TEST_F(TextBoxTest, WrapsAfterTheLastSpaceAndNeverSplitsAWord) {
     GuiTextBox box("Box", hgeVector(10, 10), hgeVector(100, 100), nullptr);
-    const Ruler& ruler = *scene.ruler;
-
     // Narrower than the box: untouched.
     std::string shortText = "Hej du";
-    ASSERT_LT(ruler.width(shortText), 110.0f);
+    ASSERT_LT(width(shortText), 110.0f);
     box.wrapText(shortText);
     EXPECT_EQ(shortText, "Hej du");
 
     // Two words: the second passes the width plus the tolerance of 10.
     std::string first = "Kronor";
     std::string second = "sparkonto";
-    while (ruler.width(first + " ") > 110.0f) {
+    while (width(first + " ") > 110.0f) {
         first.pop_back();
     }
-    while (ruler.width(first + " " + second) <= 110.0f) {
+    while (width(first + " " + second) <= 110.0f) {
         second += "x";
     }
     std::string two = first + " " + second;
     box.wrapText(two);
     EXPECT_EQ(two, first + " \n" + second);
 
-    // One word wider than the box stays whole, and so do the words around it.
+    // One word wider than the box stays whole, and so do the words around
+    // it; no other line is wider than the box plus the tolerance.
     const std::string longWord = "Arbetslöshetsförsäkringsavgiften";
-    ASSERT_GT(ruler.width(longWord), 110.0f);
-    std::string withLong = "En " + longWord + " kostar";
-    box.wrapText(withLong);
-    EXPECT_EQ(withoutBreaks(withLong), "En " + longWord + " kostar");
-    EXPECT_NE(withLong.find(longWord), std::string::npos);
-    // No line but the long word's is wider than the box plus the tolerance.
-    std::string::size_type start = 0;
-    while (start <= withLong.size()) {
-        const std::string::size_type end = std::min(withLong.find('\n', start), withLong.size());
-        const std::string line = withLong.substr(start, end - start);
+    ASSERT_GT(width(longWord), 110.0f);
+    std::string text = "En " + longWord + " kostar";
+    box.wrapText(text);
+    std::string joined;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        joined += line;
         if (line.find(longWord) == std::string::npos) {
-            EXPECT_LE(ruler.width(line), 110.0f) << line;
+            EXPECT_LE(width(line), 110.0f) << line;
         }
-        start = end + 1;
     }
+    EXPECT_EQ(joined, "En " + longWord + " kostar");
+    EXPECT_NE(text.find(longWord), std::string::npos);
 }
 
-TEST(TextBoxTest, WrappedParagraphPushesTheNextOneBelowAllItsLines) {
-    BoxScene scene;
-    ASSERT_TRUE(scene.pointer.ok());
+TEST_F(TextBoxTest, WrappedParagraphPushesTheNextOneBelowAllItsLines) {
     GuiTextBox* box =
-        scene.build("guiId=\"Long\" pos_x=\"0\" pos_y=\"0\" size_x=\"120\" size_y=\"200\"",
-                    "<text>Hyran betalas den sista dagen varje månad till hyresvärden</text>"
-                    "<text>Nästa</text>");
+        build("Long", 0, 0, 120, 200,
+              "<text>Hyran betalas den sista dagen varje månad till hyresvärden</text>"
+              "<text>Nästa</text>");
     const auto& paragraphs = box->getParagraphs();
     ASSERT_EQ(paragraphs.size(), 2u);
-    const int breaks =
-        static_cast<int>(std::count(paragraphs[0].text.begin(), paragraphs[0].text.end(), '\n'));
+    const auto breaks = std::count(paragraphs[0].text.begin(), paragraphs[0].text.end(), '\n');
     ASSERT_GE(breaks, 2) << paragraphs[0].text;
-    const float lineHeight = scene.ruler->lineHeight();
-    const float gap = paragraphs[1].position.y - paragraphs[0].position.y;
     // The next paragraph starts below the last wrapped line.
-    EXPECT_GE(gap, breaks * lineHeight + 19.0f);
-    EXPECT_FLOAT_EQ(gap, 19.0f + breaks * lineHeight + 10.0f);
+    EXPECT_FLOAT_EQ(paragraphs[1].position.y - paragraphs[0].position.y,
+                    19.0f + breaks * font->getFont()->GetHeight() + 10.0f);
 }
 
-TEST(TextBoxTest, AlignmentOfParagraphsAndPictures) {
-    BoxScene scene;
-    ASSERT_TRUE(scene.pointer.ok());
-    test::LogCapture log;
-    GuiTextBox* box =
-        scene.build("guiId=\"Aligned\" pos_x=\"20\" pos_y=\"0\" size_x=\"300\" size_y=\"280\"",
-                    "<text align=\"center\">Mitt</text>"
-                    "<text align=\"20\">Indrag</text>"
-                    "<text align=\"middle\">Okänd</text>"
-                    "<image align=\"center\">sprite_dot.png</image>"
-                    "<image align=\"right\">gui_yes_button.png</image>"
-                    "<image align=\"middle\">gui_no_button.png</image>"
-                    "<line>sprite_line.png</line>"
-                    "<text>Efter</text>");
+TEST_F(TextBoxTest, AlignmentOfParagraphsAndPictures) {
+    GuiTextBox* box = build("Aligned", 20, 0, 300, 280,
+                            "<text align=\"center\">Mitt</text>"
+                            "<text align=\"20\">Indrag</text>"
+                            "<text align=\"middle\">Okänd</text>"
+                            "<image align=\"center\">sprite_dot.png</image>"
+                            "<image align=\"right\">gui_yes_button.png</image>"
+                            "<image align=\"middle\">gui_no_button.png</image>"
+                            "<line>sprite_line.png</line>"
+                            "<text>Efter</text>");
     const auto& p = box->getParagraphs();
     ASSERT_EQ(p.size(), 8u);
     const float x = 120.0f;
-    EXPECT_FLOAT_EQ(p[0].position.x, x + 150 - scene.ruler->width("Mitt") / 2)
-        << "centred in the box";
+    EXPECT_FLOAT_EQ(p[0].position.x, x + 150 - width("Mitt") / 2) << "centred in the box";
     EXPECT_FLOAT_EQ(p[1].position.x, x + 20);
     EXPECT_FLOAT_EQ(p[2].position.x, x) << "a word that is no number is no offset";
 
@@ -203,11 +179,9 @@ TEST(TextBoxTest, AlignmentOfParagraphsAndPictures) {
     EXPECT_FLOAT_EQ(dot->getPosition().x, x + 150 - dot->getSprite()->GetWidth() / 2);
     EXPECT_FLOAT_EQ(yes->getPosition().x, x + 300 - yes->getSprite()->GetWidth());
     EXPECT_FLOAT_EQ(no->getPosition().x, x);
-    EXPECT_TRUE(log.has(test::logLine("WW", "GuiTextBox::getAlignPos",
-                                      "unhandled align: middle, switching to align left")));
-    EXPECT_EQ(log.count(test::logLine("WW", "GuiTextBox::getAlignPos",
-                                      "unhandled align: middle, switching to align left")),
-              1);
+    EXPECT_EQ(
+        logged("WW", "GuiTextBox::getAlignPos", "unhandled align: middle, switching to align left"),
+        1);
 
     // Pictures follow the item above by its height plus 10.
     EXPECT_FLOAT_EQ(dot->getPosition().y, p[2].position.y + 19 + 10);
@@ -220,31 +194,9 @@ TEST(TextBoxTest, AlignmentOfParagraphsAndPictures) {
     EXPECT_GE(dot->getZ(), 0.91f);
 }
 
-TEST(TextBoxTest, BoxWithoutParagraphsIsEmptyAndHarmless) {
-    BoxScene scene;
-    ASSERT_TRUE(scene.pointer.ok());
-    test::LogCapture log;
-    GuiTextBox* box =
-        scene.build("guiId=\"Empty\" pos_x=\"0\" pos_y=\"0\" size_x=\"100\" size_y=\"50\"", "");
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(box->getParagraphs().empty());
-    EXPECT_EQ(box->getPictureCount(), 0u);
-    EXPECT_TRUE(
-        log.has(test::logLine("DD", "GuiTextBox::loadFromXML", "Loading text from xml in Empty")));
-    EXPECT_EQ(log.countPrefix("[DD] [GuiTextBox::createTextFromTextList]"), 0);
-    box->setVisible(false);
-    box->setVisible(true);
-    scene.pointer.frame(1);
-
-    GuiTextBox orphan(nullptr, nullptr);
-    EXPECT_TRUE(orphan.getParagraphs().empty());
-}
-
-TEST(TextBoxTest, AddedTextsTakeTheRecordColoursAndFollowTheBox) {
-    BoxScene scene;
-    ASSERT_TRUE(scene.pointer.ok());
-    TiXmlDocument doc;
-    doc.Parse(
+TEST_F(TextBoxTest, AddedTextsTakeTheRecordColoursAndFollowTheBox) {
+    TiXmlDocument record;
+    record.Parse(
         "<gui guiId=\"Colours\">"
         "<textBox guiId=\"Box\" pos_x=\"10\" pos_y=\"10\" size_x=\"200\" size_y=\"100\">"
         "<addText text=\"Röd\"><color r=\"255\" g=\"0\" b=\"0\" a=\"255\"/>"
@@ -253,8 +205,8 @@ TEST(TextBoxTest, AddedTextsTakeTheRecordColoursAndFollowTheBox) {
         "<addText text=\"Grön\" font=\"font.fnt\"><color r=\"0\" g=\"200\" b=\"0\" "
         "a=\"128\"/></addText>"
         "</textBox></gui>");
-    scene.window->createChildren(doc.RootElement());
-    auto* box = dynamic_cast<GuiTextBox*>(scene.window->findChild("Box"));
+    window->createChildren(record.RootElement());
+    auto* box = dynamic_cast<GuiTextBox*>(window->findChild("Box"));
     ASSERT_NE(box, nullptr);
     const auto& added = box->getAddedTexts();
     ASSERT_EQ(added.size(), 3u);
@@ -265,20 +217,16 @@ TEST(TextBoxTest, AddedTextsTakeTheRecordColoursAndFollowTheBox) {
     EXPECT_EQ(added[1].font, FONT) << "an empty font is the default";
     EXPECT_EQ(added[2].font, "font.fnt");
     // At the box's position plus its own, above the window.
-    const hgeVector at = BoxScene::drawnAt(added[0]);
-    EXPECT_FLOAT_EQ(at.x, 100 + 10 + 5);
-    EXPECT_FLOAT_EQ(at.y, 50 + 10 + 6);
-    EXPECT_FLOAT_EQ(added[0].drawn->getZ(), scene.window->getDepth() + 0.1f);
+    EXPECT_TRUE(at(drawnAt(added[0]), 100 + 10 + 5, 50 + 10 + 6));
+    EXPECT_FLOAT_EQ(added[0].drawn->getZ(), window->getDepth() + 0.1f);
 
     // The box keeps them on itself when it moves, and hides them with itself.
     box->setPosition(200, 200);
     box->render();
-    const hgeVector moved = BoxScene::drawnAt(added[0]);
-    EXPECT_FLOAT_EQ(moved.x, 205.0f);
-    EXPECT_FLOAT_EQ(moved.y, 206.0f);
-    scene.window->setVisible(false);
+    EXPECT_TRUE(at(drawnAt(added[0]), 205, 206));
+    window->setVisible(false);
     EXPECT_FALSE(added[0].drawn->isVisible());
-    scene.window->setVisible(true);
+    window->setVisible(true);
     EXPECT_TRUE(added[0].drawn->isVisible());
 
     box->removeText("Blek");
@@ -286,18 +234,15 @@ TEST(TextBoxTest, AddedTextsTakeTheRecordColoursAndFollowTheBox) {
     EXPECT_EQ(box->getAddedTexts()[1].text, "Grön");
 }
 
-TEST(TextBoxTest, TextsStayAboveTheirWindowWhenItIsRaised) {
-    BoxScene scene;
-    ASSERT_TRUE(scene.pointer.ok());
+TEST_F(TextBoxTest, TextsStayAboveTheirWindowWhenItIsRaised) {
     GuiTextBox* box =
-        scene.build("guiId=\"Raised\" pos_x=\"0\" pos_y=\"0\" size_x=\"100\" size_y=\"50\"",
-                    "<text>Hej</text><image>sprite_dot.png</image>");
+        build("Raised", 0, 0, 100, 50, "<text>Hej</text><image>sprite_dot.png</image>");
     box->addText("Extra", FONT, 0xFFFFFFFFu, hgeVector(0, 0));
-    scene.window->setDepth(0.98f);
+    window->setDepth(0.98f);
     EXPECT_GT(box->getParagraphs()[0].drawn->getZ(), 0.98f);
     EXPECT_GT(box->getAddedTexts()[0].drawn->getZ(), 0.98f);
     EXPECT_GT(box->getPicture("sprite_dot.png")->getZ(), 0.98f);
-    scene.window->setDepth(0.5f);
+    window->setDepth(0.5f);
     EXPECT_FLOAT_EQ(box->getParagraphs()[0].drawn->getZ(), 0.51f);
 }
 
