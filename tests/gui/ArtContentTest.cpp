@@ -10,8 +10,6 @@
 
 #include "InteractionTestSupport.h"
 
-using guitest::channelDistance;
-
 namespace {
 
 const std::string kGfx = std::string(FISCORA_SOURCE_DIR) + "/data/gfx/";
@@ -32,6 +30,16 @@ const char* const kSizes =
     "gui_menu_difficulty2_glow.png 204 137 gui_overview.png 802 602 sprite_win.png 802 602 "
     "sprite_town.png 802 602 gui_town_flat.png 174 324 gui_town_bank.png 182 264 "
     "gui_town_electronics.png 182 234 gui_town_furniture.png 172 274";
+
+// The greatest difference of one channel (alpha included) between two pixels.
+int channelDistance(uint32_t a, uint32_t b) {
+    int worst = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                         static_cast<int>((b >> shift) & 0xFF)));
+    }
+    return worst;
+}
 
 guitest::Picture load(const std::string& file) {
     return guitest::Picture(kGfx + file);

@@ -5,10 +5,11 @@
 #include <map>
 
 #include "InteractionTestSupport.h"
-#include "engine/hgesprite.h"
 #include "resource/XmlReader.h"
 
-using guitest::at;
+using guitest::describe;
+using guitest::tree;
+using guitest::xy;
 
 namespace {
 
@@ -34,33 +35,16 @@ protected:
 };
 std::map<std::string, int> GuiBaseTest::destroyed;
 
-std::vector<std::string> childNames(GuiBase* widget) {
-    std::vector<std::string> names;
-    for (GuiBase* child : widget->getController()->getChildren()) {
-        names.push_back(child->getName());
-    }
-    return names;
-}
-
-hgeVector hotSpot(const hgeSprite* sprite) {
-    float x = -1, y = -1;
-    sprite->GetHotSpot(&x, &y);
-    return hgeVector(x, y);
-}
-
-}  // namespace
-
 TEST_F(GuiBaseTest, RootRecordBuildsItsTreeRelativeToEachParentAndKindByKind) {
     GuiWindow root(record("Root"), true, nullptr);
-    EXPECT_EQ(root.getName(), "Root");
+    // The button comes first in the file, but windows are built first; each
+    // child is placed from its parent and sits 0.01 above it (a button 0.001).
+    EXPECT_EQ(tree(&root),
+              "Root 100,50..400,250 z0.85 [Child 110,60..210,120 z0.86 [Twin 111,61..131,81 "
+              "z0.87], Twin 250,60..280,90 z0.86, Early Button 105,55..123,73 z0.851]");
     EXPECT_EQ(root.getImageName(), "blank");
-    EXPECT_TRUE(at(root.getPosition(), 100, 50));
-    EXPECT_TRUE(at(hgeVector(root.getRect().x2, root.getRect().y2), 400, 250));
-    EXPECT_FLOAT_EQ(root.getDepth(), 0.85f);
     EXPECT_TRUE(root.movesWithCam());
     EXPECT_TRUE(root.childrenBuilt());
-    // The button comes first in the file, but windows are built first.
-    EXPECT_EQ(childNames(&root), (std::vector<std::string>{"Child", "Twin", "Early Button"}));
     // One picture; the image with an empty "gfx" adds nothing.
     EXPECT_EQ(root.getPictureCount(), 1u);
     EXPECT_EQ(logged("DD", "GuiWindow::addImage", "got empty string"), 1);
@@ -69,18 +53,11 @@ TEST_F(GuiBaseTest, RootRecordBuildsItsTreeRelativeToEachParentAndKindByKind) {
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(child->getParentWidget(), &root);
     EXPECT_EQ(child->getParent(), &root);
-    EXPECT_TRUE(at(child->getPosition(), 110, 60));
-    EXPECT_TRUE(at(child->getOffset(), 10, 10));
-    EXPECT_FLOAT_EQ(child->getDepth(), 0.86f);
-    EXPECT_FLOAT_EQ(child->getZ(), 0.86f);
-    EXPECT_TRUE(at(hotSpot(child->getSprite()), 0, 0)) << "widgets draw from their top-left";
+    EXPECT_EQ(xy(child->getOffset()), "10,10");
+    EXPECT_EQ(describe(*child), "110,60 98x58 hot0,0 flip00 r0 z0.86 cam");
     // Depth first: the grandchild under the earlier child wins over the later
     // direct child of the same name.
-    GuiBase* twin = root.findChild("Twin");
-    ASSERT_NE(twin, nullptr);
-    EXPECT_EQ(twin->getParentWidget(), child);
-    EXPECT_TRUE(at(twin->getPosition(), 111, 61));
-    EXPECT_FLOAT_EQ(twin->getDepth(), 0.87f);
+    EXPECT_EQ(root.findChild("Twin")->getParentWidget(), child);
     EXPECT_NE(root.findChild("Early Button"), nullptr);
     EXPECT_EQ(root.findChild("Nope"), nullptr);
     EXPECT_EQ(root.findChild("Root"), nullptr);
@@ -92,13 +69,21 @@ TEST_F(GuiBaseTest, RootRecordBuildsItsTreeRelativeToEachParentAndKindByKind) {
     EXPECT_EQ(codeRoot.findChild("Deep"), nullptr);
     EXPECT_EQ(codeRoot.findChild("A"), a);
     EXPECT_EQ(a->findChild("Deep"), deep);
+
+    // Images only go to windows.
+    GuiBase plain("Plain", nullptr);
+    plain.createGui("gui_blank.png");
+    plain.createChildren(record("Root"));
+    EXPECT_EQ(logged("WW", "GuiBase::createChildren",
+                     "tried to add image to something else than a window"),
+              2);
+    EXPECT_EQ(plain.getController()->getCount(), 3u);
 }
 
 TEST_F(GuiBaseTest, DestroyingARootDestroysEachOwnedDescendantOnce) {
     const std::size_t registered = cursor()->size();
     auto* root = new Counted("root");
-    auto* a = new Counted("a", root);
-    new Counted("a2", new Counted("a1", a));
+    new Counted("a2", new Counted("a1", new Counted("a", root)));
     auto* kept = new Counted("kept", root);
     kept->setOwnedByParent(false);
     new Counted("keptChild", kept);
@@ -110,7 +95,7 @@ TEST_F(GuiBaseTest, DestroyingARootDestroysEachOwnedDescendantOnce) {
     // Removed: unlinked, not destroyed, and only once.
     EXPECT_EQ(root->getController()->removeChild(removed), removed);
     EXPECT_EQ(root->getController()->removeChild(removed), nullptr);
-    EXPECT_EQ(childNames(root), (std::vector<std::string>{"a", "kept", "b"}));
+    EXPECT_EQ(root->getController()->getCount(), 3u);
     // Made under the root but never added to its list.
     auto* loose =
         new GuiWindow("Loose", "gui_blank.png", hgeVector(5, 5), hgeVector(20, 20), root, false);
@@ -137,7 +122,7 @@ TEST_F(GuiBaseTest, RecordsWithMissingValuesOrNoFileGetDefaultsAndTheirLines) {
     GuiWindow noName(record("NoName"), false, nullptr);
     EXPECT_EQ(logged("WW", "xml::findAttribute", "element doesnt have attribute name"), 1);
     EXPECT_EQ(noName.getSprite()->GetTexture(), 0u);  // the blank sprite
-    EXPECT_TRUE(at(noName.getSize(), 50, 40));
+    EXPECT_EQ(xy(noName.getSize()), "50,40");
     GuiWindow noId(record(""), false, nullptr);
     EXPECT_EQ(noId.getName(), "");
     EXPECT_EQ(logged("WW", "xml::findAttribute", "element doesnt have attribute guiId"), 1);
@@ -146,7 +131,7 @@ TEST_F(GuiBaseTest, RecordsWithMissingValuesOrNoFileGetDefaultsAndTheirLines) {
         GuiWindow sized(record(id), false, nullptr);
         EXPECT_EQ(logged("DD", "GuiBase::createGui", "Got no size for " + id), 1) << id;
         // gui_window.png is 32 x 32: the cut sprite is 30 x 30.
-        EXPECT_TRUE(at(sized.getSize(), 30, 30)) << id;
+        EXPECT_EQ(xy(sized.getSize()), "30,30") << id;
         EXPECT_FLOAT_EQ(sized.getRect().x2, 30) << id;
     }
 
@@ -163,16 +148,6 @@ TEST_F(GuiBaseTest, RecordsWithMissingValuesOrNoFileGetDefaultsAndTheirLines) {
     delete window;
 }
 
-TEST_F(GuiBaseTest, ImagesOnlyGoToWindows) {
-    GuiBase plain("Plain", nullptr);
-    plain.createGui("gui_blank.png");
-    plain.createChildren(record("Root"));
-    EXPECT_EQ(logged("WW", "GuiBase::createChildren",
-                     "tried to add image to something else than a window"),
-              2);
-    EXPECT_EQ(childNames(&plain), (std::vector<std::string>{"Child", "Twin", "Early Button"}));
-}
-
 TEST_F(GuiBaseTest, AddTextColoursAreCombinedUnclamped) {
     EXPECT_EQ(GuiBase::textColor(record("Red", "addText")), 0xFFFF0000u);
     // A missing colour is 1 in every channel: nearly transparent.
@@ -184,12 +159,12 @@ TEST_F(GuiBaseTest, AddTextColoursAreCombinedUnclamped) {
 TEST_F(GuiBaseTest, CreateGuiFormsLogTheirLinesAndSitAboveTheParent) {
     GuiBase blank("Blank", nullptr);
     blank.createGui();
-    EXPECT_EQ(log.from("GuiBase::createGui"),
-              (std::vector<std::string>{
-                  test::logLine("DD", "GuiBase::createGui", "Creating GUI with no sprite"),
-                  test::logLine("DD", "GuiBase::createGui", "Set texture to NULL"),
-                  test::logLine("DD", "GuiBase::createGui", "Created the blanktexture"),
-                  test::logLine("DD", "GuiBase::createGui", "Got no size for Blank")}));
+    std::vector<std::string> lines;
+    for (const char* message : {"Creating GUI with no sprite", "Set texture to NULL",
+                                "Created the blanktexture", "Got no size for Blank"}) {
+        lines.push_back(test::logLine("DD", "GuiBase::createGui", message));
+    }
+    EXPECT_EQ(log.from("GuiBase::createGui"), lines);
     EXPECT_FLOAT_EQ(blank.getSize().x, 32);
 
     GuiBase parent("Parent", nullptr);
@@ -209,40 +184,26 @@ TEST_F(GuiBaseTest, CreateBorderBuildsEightFramePieces) {
     widget.createGui("gui_blank.png");
     ASSERT_FLOAT_EQ(widget.getSprite()->GetHeight(), 98);  // the cut sprite
     widget.createBorder(hgeVector(0, 0));
-    const auto& pieces = widget.getImages();
-    ASSERT_EQ(pieces.size(), 8u);
-    struct Expected {
-        float x, y, width, height;
-        bool flipX, flipY;
-        float rotation;
-    };
-    const Expected expected[8] = {
-        {68, 68, 32, 32, false, false, 0},     {300, 68, 32, 32, true, false, 0},
-        {68, 199, 32, 32, false, true, 0},     {300, 199, 32, 32, true, true, 0},
-        {100, 68, 200, 32, false, false, 0},   {100, 199, 200, 32, false, true, 0},
-        {100, 100, 99, 32, true, true, 1.57f}, {332, 100, 99, 32, false, false, 1.57f},
-    };
-    for (int i = 0; i < 8; ++i) {
-        SCOPED_TRACE("piece " + std::to_string(i));
-        const Sprite& piece = *pieces[i];
-        const hgeSprite* sprite = piece.getSprite();
-        ASSERT_NE(sprite, nullptr);
-        EXPECT_TRUE(at(piece.getPosition(), expected[i].x, expected[i].y));
-        EXPECT_TRUE(at(hgeVector(sprite->GetWidth(), sprite->GetHeight()), expected[i].width,
-                       expected[i].height));
-        bool fx = false, fy = false;
-        sprite->GetFlip(&fx, &fy);
-        EXPECT_EQ(std::make_pair(fx, fy), std::make_pair(expected[i].flipX, expected[i].flipY));
-        EXPECT_FLOAT_EQ(piece.getRotation(), expected[i].rotation);
-        EXPECT_TRUE(piece.movesWithCam());
-        EXPECT_FLOAT_EQ(piece.getZ(), widget.getDepth());
-        EXPECT_TRUE(at(hotSpot(sprite), 0, 0));
+    // Four corners, the top and bottom edges, then the two sides turned on end.
+    std::vector<std::string> pieces;
+    for (const auto& piece : widget.getImages()) {
+        pieces.push_back(describe(*piece));
     }
+    const std::string rest = " hot0,0 flip";
+    EXPECT_EQ(pieces, (std::vector<std::string>{
+                          "68,68 32x32" + rest + "00 r0 z0.85 cam",
+                          "300,68 32x32" + rest + "10 r0 z0.85 cam",
+                          "68,199 32x32" + rest + "01 r0 z0.85 cam",
+                          "300,199 32x32" + rest + "11 r0 z0.85 cam",
+                          "100,68 200x32" + rest + "00 r0 z0.85 cam",
+                          "100,199 200x32" + rest + "01 r0 z0.85 cam",
+                          "100,100 99x32" + rest + "11 r1.57 z0.85 cam",
+                          "332,100 99x32" + rest + "00 r1.57 z0.85 cam",
+                      }));
     // The picture gets back the margin the cut left out.
     float tx, ty, tw, th;
     widget.getSprite()->GetTextureRect(&tx, &ty, &tw, &th);
-    EXPECT_TRUE(at(hgeVector(tx, ty), 1, 1));
-    EXPECT_TRUE(at(hgeVector(tw, th), 200, 99));
+    EXPECT_EQ(xy(hgeVector(tx, ty)) + " " + xy(hgeVector(tw, th)), "1,1 200,99");
 
     // A second frame replaces the first, and a size replaces the widget's.
     widget.createBorder(hgeVector(150, 60));
@@ -288,6 +249,8 @@ TEST_F(GuiBaseTest, VisibilityAlphaAndDepthReachImagesAndChildren) {
 
     // Moving a widget leaves its children where they are.
     root.setPosition(300, 200);
-    EXPECT_TRUE(at(hgeVector(root.getRect().x1, root.getRect().x2), 300, 400));
+    EXPECT_EQ(xy(hgeVector(root.getRect().x1, root.getRect().x2)), "300,400");
     EXPECT_FLOAT_EQ(child->getPosition().x, 0);
 }
+
+}  // namespace

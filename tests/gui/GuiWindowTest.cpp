@@ -5,7 +5,8 @@
 #include "InteractionTestSupport.h"
 #include "engine/hgesprite.h"
 
-using guitest::at;
+using guitest::tree;
+using guitest::xy;
 
 namespace {
 
@@ -15,18 +16,14 @@ TEST_F(GuiWindowTest, DepthSetterOffsetsChildrenPicturesAndFrame) {
     ASSERT_TRUE(start());
     GuiWindow window(record("Layered"), true, nullptr);
     // "z" gives the window's depth; what is built in it sits 0.01 above.
-    EXPECT_FLOAT_EQ(window.getDepth(), 0.4f);
-    GuiBase* inner = window.findChild("Inner");
-    ASSERT_NE(inner, nullptr);
-    EXPECT_FLOAT_EQ(inner->getDepth(), 0.41f);
+    EXPECT_EQ(tree(&window), "Layered 100,100..300,200 z0.4 [Inner 110,110..160,160 z0.41]");
     ASSERT_EQ(window.getPictureCount(), 1u);
-    EXPECT_FLOAT_EQ(window.getPictures()[0]->getZ(), 0.41f);
-
+    const Sprite& picture = *window.getPictures()[0];
+    EXPECT_FLOAT_EQ(picture.getZ(), 0.41f);
     window.createBorder(hgeVector(0, 0));
     window.setDepth(0.6f);
-    EXPECT_FLOAT_EQ(window.getZ(), 0.6f);
-    EXPECT_FLOAT_EQ(inner->getDepth(), 0.601f);
-    EXPECT_FLOAT_EQ(window.getPictures()[0]->getZ(), 0.602f);
+    EXPECT_EQ(tree(&window), "Layered 100,100..300,200 z0.6 [Inner 110,110..160,160 z0.601]");
+    EXPECT_FLOAT_EQ(picture.getZ(), 0.602f);
     ASSERT_EQ(window.getImages().size(), 8u);
     for (const auto& piece : window.getImages()) {
         EXPECT_FLOAT_EQ(piece->getZ(), 0.599f);
@@ -38,14 +35,7 @@ TEST_F(GuiWindowTest, PicturesArePlacedOnTheWindowAndFollowItsVisibility) {
     GuiWindow root(record("Root"), true, nullptr);
     ASSERT_EQ(root.getPictureCount(), 1u);
     const Sprite& picture = *root.getPictures()[0];
-    EXPECT_TRUE(at(picture.getPosition(), 300, 70));
-    EXPECT_TRUE(picture.movesWithCam());
-    EXPECT_FLOAT_EQ(picture.getZ(), root.getDepth() + 0.01f);
-    EXPECT_FLOAT_EQ(picture.getSprite()->GetWidth(), 26);
-    float hx = -1, hy = -1;
-    picture.getSprite()->GetHotSpot(&hx, &hy);
-    EXPECT_TRUE(at(hgeVector(hx, hy), 0, 0));
-
+    EXPECT_EQ(guitest::describe(picture), "300,70 26x36 hot0,0 flip00 r0 z0.86 cam");
     root.setVisible(false);
     EXPECT_FALSE(picture.isVisible());
     // A picture added to a hidden window stays hidden with it.
@@ -53,8 +43,7 @@ TEST_F(GuiWindowTest, PicturesArePlacedOnTheWindowAndFollowItsVisibility) {
     ASSERT_EQ(root.getPictureCount(), 2u);
     EXPECT_FALSE(root.getPictures()[1]->isVisible());
     root.setVisible(true);
-    EXPECT_TRUE(picture.isVisible());
-    EXPECT_TRUE(root.getPictures()[1]->isVisible());
+    EXPECT_TRUE(picture.isVisible() && root.getPictures()[1]->isVisible());
 
     log.take();
     root.addImage("", hgeVector(0, 0));
@@ -85,11 +74,11 @@ TEST_F(GuiWindowTest, BorderAttributeAndValuesBuildTheFrameAndPlaceChildren) {
     GuiWindow parent("Parent", "gui_blank.png", hgeVector(100, 100), hgeVector(300, 200), nullptr,
                      true);
     EXPECT_EQ(parent.getImages().size(), 8u);
-    EXPECT_TRUE(at(parent.getOffset(), 0, 0));
+    EXPECT_EQ(xy(parent.getOffset()), "0,0");
     GuiWindow* child = guitest::window("Child", 20, 30, 50, 50, &parent);
     EXPECT_TRUE(child->getImages().empty());
-    EXPECT_TRUE(at(child->getOffset(), 20, 30));
-    EXPECT_TRUE(at(child->getPosition(), 120, 130));
+    EXPECT_EQ(xy(child->getOffset()), "20,30");
+    EXPECT_EQ(tree(&parent), "Parent 100,100..400,300 z0.85 [Child 120,130..170,180 z0.95]");
 }
 
 // The frame is 32 pixels wide on every side, whatever the window's height.

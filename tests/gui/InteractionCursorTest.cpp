@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,99 +16,111 @@ using guitest::RecWindow;
 
 namespace {
 
-const char* const kDeletedContext = "FiscoraCursor::update";
 const char* const kDeleted =
     "that click caused the current object to be deallocating, breaking interaction";
 
+// The boxes a case can use, by label: A; E, its twin of equal depth; L over
+// A's area, between A and B in depth; B, deeper, over A's lower right; C
+// apart from A; U under and around all of them.
 struct BoxSpec {
-    const char* label;
+    char label;
     float x1, y1, x2, y2, depth;
 };
+const BoxSpec kBoxes[] = {{'A', 100, 100, 200, 200, 0.5f}, {'E', 100, 100, 200, 200, 0.5f},
+                          {'L', 100, 100, 200, 200, 0.6f}, {'B', 150, 150, 250, 250, 0.7f},
+                          {'C', 300, 100, 350, 150, 0.5f}, {'U', 0, 0, 400, 400, 0.1f}};
 
-// Boxes, a script and the events of each frame; "<box>:clicked" marks a
-// frame whose end finds the box clicked.
+// Boxes made in the given order, a script, the events of each frame
+// ("<box>:clicked" marks a frame that ends with the box clicked) and the
+// object the pointer is on at the end. Optionally the handler of one box's
+// event deletes a box; the pointer must then warn once.
 struct EventCase {
     const char* name;
-    std::vector<BoxSpec> boxes;
+    const char* boxes;
     const char* script;
     const char* frames;
+    char current = 0;
+    char killer = 0;
+    const char* killEvent = "";
+    char victim = 0;
 };
 
 class InteractionCursor : public guitest::GuiTest,
                           public ::testing::WithParamInterface<EventCase> {};
 
 const EventCase kEventCases[] = {
-    {"DeeperObjectWinsWhateverTheOrder",
-     {{"low", 100, 100, 200, 200, 0.5f},
-      {"high", 150, 150, 250, 250, 0.7f},
-      {"lowLate", 100, 100, 200, 200, 0.6f}},
-     "1 move 170 170\n2 press left\n3 release left\n",
-     "high:enter | high:hover high:press high:clicked | high:hover high:release"},
-    {"EqualDepthsKeepTheEarlierObject",
-     {{"first", 100, 100, 200, 200, 0.5f}, {"second", 100, 100, 200, 200, 0.5f}},
-     "1 move 150 150\n",
-     "first:enter"},
-    {"MovingOntoAnOverlappingDeeperObjectLeavesThenEnters",
-     {{"A", 100, 100, 200, 200, 0.5f}, {"B", 150, 150, 250, 250, 0.7f}},
+    {"DeeperObjectWinsWhateverTheOrder", "ABL", "1 move 170 170\n2 press left\n3 release left\n",
+     "B:enter | B:hover B:press B:clicked | B:hover B:release", 'B'},
+    {"EqualDepthsKeepTheEarlierObject", "AE", "1 move 150 150\n", "A:enter", 'A'},
+    {"MovingOntoAnOverlappingDeeperObjectLeavesThenEnters", "AB",
      "1 move 120 120\n2 move 170 170\n3 move 230 230\n4 move 500 500\n",
      "A:enter | A:leave B:enter | B:hover | B:leave"},
     // The roll of flags sees the old object left, and so does the change.
-    {"JumpingToASeparateObjectLeavesTheOldOneTwice",
-     {{"A", 100, 100, 200, 200, 0.5f}, {"C", 300, 100, 350, 150, 0.5f}},
-     "1 move 120 120\n2 move 320 120\n",
-     "A:enter | A:leave A:leave C:enter"},
-    {"PressFiresOnceAndNeverOnRelease",
-     {{"A", 100, 100, 200, 200, 0.5f}},
-     "1 move 120 120\n2 press left\n5 release left\n",
+    {"JumpingToASeparateObjectLeavesTheOldOneTwice", "AC", "1 move 120 120\n2 move 320 120\n",
+     "A:enter | A:leave A:leave C:enter", 'C'},
+    {"PressFiresOnceAndNeverOnRelease", "A", "1 move 120 120\n2 press left\n5 release left\n",
      "A:enter | A:hover A:press A:clicked | A:hover A:held | A:hover A:held | A:hover A:release | "
-     "A:hover"},
+     "A:hover",
+     'A'},
     // Off the object with the button down: no release; back on, still down:
     // it was not pressed while away, so it is pressed again.
-    {"HoldingAndMovingOffAndBackPressesAgain",
-     {{"A", 100, 100, 200, 200, 0.5f}},
+    {"HoldingAndMovingOffAndBackPressesAgain", "A",
      "1 move 120 120\n2 press left\n3 move 500 500\n4 move 120 120\n5 release left\n",
-     "A:enter | A:hover A:press A:clicked | A:leave | A:enter A:press A:clicked | "
-     "A:hover A:release"},
+     "A:enter | A:hover A:press A:clicked | A:leave | A:enter A:press A:clicked | A:hover "
+     "A:release",
+     'A'},
     // The button went down elsewhere; arriving with it held still counts as
     // a new press on this object, since it was never pressed before.
-    {"ArrivingWithTheButtonHeldCountsAsAPress",
-     {{"A", 100, 100, 200, 200, 0.5f}},
+    {"ArrivingWithTheButtonHeldCountsAsAPress", "A",
      "1 move 500 500\n2 press left\n3 move 120 120\n4 move 121 121\n",
-     " | | A:enter A:press A:clicked | A:hover A:held"},
+     " | | A:enter A:press A:clicked | A:hover A:held", 'A'},
+    // The new object goes before it could be entered.
+    {"LeaveHandlerDeletingTheNewObjectIsCaughtBeforeEnter", "AB",
+     "1 move 120 120\n2 move 170 170\n3 move 171 171\n", "A:enter | A:leave | A:enter", 'A', 'A',
+     "leave", 'B'},
+    {"ReleaseHandlerDeletingItselfIsTolerated", "AU",
+     "1 move 120 120\n2 press left\n3 release left\n4 move 121 121\n",
+     "A:enter | A:hover A:press A:clicked | A:hover A:release | U:enter", 'U', 'A', "release", 'A'},
 };
 
 TEST_P(InteractionCursor, FrameByFrame) {
     const EventCase& c = GetParam();
     ASSERT_TRUE(start(c.script));
-    std::vector<std::unique_ptr<RecBox>> boxes;
-    for (const BoxSpec& b : c.boxes) {
-        boxes.push_back(std::make_unique<RecBox>(events, b.label, b.x1, b.y1, b.x2, b.y2, b.depth));
+    std::map<char, RecBox*> boxes;
+    for (const char* label = c.boxes; *label; ++label) {
+        for (const BoxSpec& b : kBoxes) {
+            if (b.label == *label) {
+                boxes[b.label] = new RecBox(events, {b.label}, b.x1, b.y1, b.x2, b.y2, b.depth);
+            }
+        }
+    }
+    if (c.killer) {
+        boxes[c.killer]->onEvent = [&boxes, c](const std::string& event) {
+            if (event == c.killEvent) {
+                delete boxes[c.victim];
+                boxes[c.victim] = nullptr;
+            }
+        };
     }
     afterFrame = [&] {
-        for (std::size_t b = 0; b < boxes.size(); ++b) {
-            if (boxes[b]->isClicked()) {
-                events.push_back(std::string(c.boxes[b].label) + ":clicked");
+        for (const auto& [label, box] : boxes) {
+            if (box && box->isClicked()) {
+                events.push_back(std::string{label} + ":clicked");
             }
         }
     };
     const std::string expected = c.frames;
     EXPECT_EQ(frames(1 + std::count(expected.begin(), expected.end(), '|')), expected);
+    EXPECT_EQ(cursor()->getCurrentObject(), c.current ? boxes.at(c.current) : nullptr);
+    EXPECT_EQ(cursor()->getPreviousObject(), cursor()->getCurrentObject());
+    EXPECT_EQ(logged("WW", "FiscoraCursor::update", kDeleted), c.killer ? 1 : 0);
+    for (const auto& entry : boxes) {
+        delete entry.second;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, InteractionCursor, ::testing::ValuesIn(kEventCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(InteractionCursor, TheLastObjectLeftIsForgotten) {
-    ASSERT_TRUE(start("1 move 170 170\n2 move 500 500\n"));
-    RecBox low(events, "low", 100, 100, 200, 200, 0.5f);
-    RecBox high(events, "high", 150, 150, 250, 250, 0.7f);
-    frame();
-    EXPECT_EQ(cursor()->getCurrentObject(), &high);
-    EXPECT_EQ(cursor()->getPreviousObject(), &high);
-    frame();
-    EXPECT_EQ(cursor()->getCurrentObject(), nullptr);
-    EXPECT_EQ(cursor()->getPreviousObject(), nullptr);
-}
 
 TEST_F(InteractionCursor, InactiveAndHiddenObjectsAreNeverHit) {
     ASSERT_TRUE(start("1 move 150 150\n2 move 151 151\n3 move 152 152\n"));
@@ -145,65 +157,11 @@ TEST_F(InteractionCursor, FocusBlocksEverythingOutsideItsSubtree) {
     EXPECT_EQ(cursor()->getFocusObject(), nullptr);
 }
 
-TEST_F(InteractionCursor, HandlerDeletingItsOwnWindowStopsTheFrameSafely) {
-    ASSERT_TRUE(start("1 move 120 120\n2 press left\n3 release left\n4 move 500 500\n"));
-    const std::size_t registeredBefore = cursor()->size();
-    auto* window = new RecWindow(events, "W", "Dialog", "gui_blank.png", hgeVector(100, 100),
-                                 hgeVector(200, 200), nullptr, false);
-    auto* close = new RecWindow(events, "close", "Close", "gui_blank.png", hgeVector(10, 10),
-                                hgeVector(60, 30), window, false);
-    window->getController()->addChild(close);
-    close->onEvent = [&window](const std::string& event) {
-        if (event == "press") {
-            delete window;
-            window = nullptr;
-        }
-    };
-    EXPECT_EQ(frames(2), "close:enter | close:hover close:press");
-    EXPECT_EQ(window, nullptr);
-    EXPECT_EQ(logged("WW", kDeletedContext, kDeleted), 1);
-    EXPECT_EQ(cursor()->getCurrentObject(), nullptr);
-    EXPECT_EQ(cursor()->getPreviousObject(), nullptr);
-    EXPECT_EQ(cursor()->size(), registeredBefore);
-    EXPECT_EQ(frames(2), " |");
-    EXPECT_EQ(logged("WW", kDeletedContext, kDeleted), 1);
-}
-
-TEST_F(InteractionCursor, LeaveHandlerDeletingTheNewObjectIsCaughtBeforeEnter) {
-    ASSERT_TRUE(start("1 move 120 120\n2 move 170 170\n3 move 171 171\n"));
-    RecBox a(events, "A", 100, 100, 200, 200, 0.5f);
-    auto* b = new RecBox(events, "B", 150, 150, 250, 250, 0.7f);
-    a.onEvent = [&b](const std::string& event) {
-        if (event == "leave" && b) {
-            delete b;
-            b = nullptr;
-        }
-    };
-    EXPECT_EQ(frames(3), "A:enter | A:leave | A:enter");
-    EXPECT_EQ(logged("WW", kDeletedContext, kDeleted), 1);
-}
-
-TEST_F(InteractionCursor, ReleaseHandlerDeletingItselfIsTolerated) {
-    ASSERT_TRUE(start("1 move 120 120\n2 press left\n3 release left\n4 move 121 121\n"));
-    auto* a = new RecBox(events, "A", 100, 100, 200, 200, 0.5f);
-    RecBox under(events, "under", 0, 0, 400, 400, 0.1f);
-    a->onEvent = [&a](const std::string& event) {
-        if (event == "release") {
-            delete a;
-            a = nullptr;
-        }
-    };
-    frame(3);
-    EXPECT_EQ(a, nullptr);
-    EXPECT_EQ(logged("WW", kDeletedContext, kDeleted), 1);
-    take();
-    EXPECT_EQ(frames(), "under:enter");
-}
-
 GuiWindow* s_dialog = nullptr;
 
-TEST_F(InteractionCursor, ButtonClosingItsOwnWindowOnPress) {
+TEST_F(InteractionCursor, ButtonClosingItsOwnWindowOnPressStopsTheFrameSafely) {
     ASSERT_TRUE(start("1 move 215 215\n2 press left\n3 release left\n4 move 216 216\n"));
+    const std::size_t registered = cursor()->size();
     s_dialog = guitest::window("Dialog", 200, 200, 100, 80);
     GuiButton* close = s_dialog->getController()->addButton("Close", "gui_little_button.png",
                                                             hgeVector(10, 10), hgeVector(18, 18));
@@ -214,10 +172,12 @@ TEST_F(InteractionCursor, ButtonClosingItsOwnWindowOnPress) {
     };
     frame(2);
     EXPECT_EQ(s_dialog, nullptr);
-    EXPECT_EQ(logged("WW", kDeletedContext, kDeleted), 1);
+    EXPECT_EQ(cursor()->getCurrentObject(), nullptr);
+    EXPECT_EQ(cursor()->getPreviousObject(), nullptr);
+    EXPECT_EQ(cursor()->size(), registered);
     frame(2);
     EXPECT_EQ(cursor()->getCurrentObject(), nullptr);
-    EXPECT_EQ(logged("WW", kDeletedContext, kDeleted), 1);
+    EXPECT_EQ(logged("WW", "FiscoraCursor::update", kDeleted), 1);
 }
 
 TEST_F(InteractionCursor, PointerIsCreatedOnFirstUseOnce) {

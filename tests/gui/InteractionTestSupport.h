@@ -5,12 +5,9 @@
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,11 +19,10 @@
 #include "core/ZDepth.h"
 #include "engine/HgeImpl.h"
 #include "engine/hgerect.h"
-#include "engine/hgevector.h"
+#include "engine/hgesprite.h"
 #include "gui/FiscoraCursor.h"
 #include "gui/GuiController.h"
 #include "gui/GuiWindow.h"
-#include "gui/InteractionalObject.h"
 
 namespace guitest {
 
@@ -54,8 +50,7 @@ public:
 private:
     void note(const std::string& event) {
         m_events.push_back(m_label + ":" + event);
-        if (onEvent) {
-            auto action = onEvent;
+        if (auto action = onEvent) {
             action(event);
         }
     }
@@ -96,13 +91,42 @@ inline GuiWindow* window(const std::string& name, float x, float y, float w, flo
     return made;
 }
 
-// Whether `v` is (x, y); positions and sizes here are whole pixels.
-inline ::testing::AssertionResult at(const hgeVector& v, float x, float y) {
-    if (std::fabs(v.x - x) < 1e-3f && std::fabs(v.y - y) < 1e-3f) {
-        return ::testing::AssertionSuccess();
+// "x,y" of a point or size.
+inline std::string xy(const hgeVector& v) {
+    std::ostringstream out;
+    out << v.x << "," << v.y;
+    return out.str();
+}
+
+// A widget as "name x,y..x2,y2 zdepth" (its position, the far corner of its
+// rectangle and its depth), then its listed children in brackets.
+inline std::string tree(GuiBase* widget) {
+    std::ostringstream out;
+    out << widget->getName() << " " << xy(widget->getPosition()) << ".."
+        << xy(hgeVector(widget->getRect().x2, widget->getRect().y2)) << " z" << widget->getDepth();
+    const auto& children = widget->getController()->getChildren();
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        out << (i ? ", " : " [") << tree(children[i]) << (i + 1 < children.size() ? "" : "]");
     }
-    return ::testing::AssertionFailure()
-           << "(" << v.x << ", " << v.y << ") is not (" << x << ", " << y << ")";
+    return out.str();
+}
+
+// A sprite as "x,y wxh hot x,y flip xy r rotation z depth", then "cam" when
+// it moves with the camera.
+inline std::string describe(const Sprite& picture) {
+    const hgeSprite* s = picture.getSprite();
+    float hx = -1, hy = -1;
+    bool fx = false, fy = false;
+    if (s) {
+        s->GetHotSpot(&hx, &hy);
+        s->GetFlip(&fx, &fy);
+    }
+    std::ostringstream out;
+    out << xy(picture.getPosition()) << " " << (s ? s->GetWidth() : 0) << "x"
+        << (s ? s->GetHeight() : 0) << " hot" << hx << "," << hy << " flip" << fx << fy << " r"
+        << picture.getRotation() << " z" << picture.getZ()
+        << (picture.movesWithCam() ? " cam" : "");
+    return out.str();
 }
 
 // The engine run headless, frame by frame, with an autopilot script: each
@@ -149,18 +173,12 @@ protected:
         for (int i = 0; i < count; ++i) {
             frame();
             out += i ? " |" : "";
-            for (const std::string& event : take()) {
+            for (const std::string& event : events) {
                 out += (out.empty() ? "" : " ") + event;
             }
+            events.clear();
         }
         return out;
-    }
-
-    // The events recorded since the last call.
-    Events take() {
-        Events taken;
-        taken.swap(events);
-        return taken;
     }
 
     FiscoraCursor* cursor() const { return InteractionalObject::getCursor(); }
@@ -222,15 +240,5 @@ private:
     std::unique_ptr<SDL_Surface, Free> m_surface;
     bool m_hasAlpha = false;
 };
-
-// The greatest difference of one channel (alpha included) between two pixels.
-inline int channelDistance(uint32_t a, uint32_t b) {
-    int worst = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-        worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) -
-                                         static_cast<int>((b >> shift) & 0xFF)));
-    }
-    return worst;
-}
 
 }  // namespace guitest

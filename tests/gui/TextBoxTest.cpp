@@ -16,7 +16,7 @@
 #include "gui/GuiTextBox.h"
 #include "resource/Text.h"
 
-using guitest::at;
+using guitest::xy;
 
 namespace {
 
@@ -68,16 +68,16 @@ TEST_F(TextBoxTest, RecordIsPlacedInItsParentAndParagraphsAre29PixelsApart) {
     GuiTextBox* box =
         build("Info", 20, 10, 300, 200, "<text>Hej</text><text>Hopp</text><text>Tre</text>");
     EXPECT_EQ(box->getName(), "Info");
-    EXPECT_TRUE(at(box->getPosition(), 120, 60));
+    EXPECT_EQ(xy(box->getPosition()), "120,60");
     EXPECT_FLOAT_EQ(box->getTextWidth(), 300.0f);
     const auto& paragraphs = box->getParagraphs();
     ASSERT_EQ(paragraphs.size(), 3u);
     for (std::size_t i = 0; i < paragraphs.size(); ++i) {
         const GuiTextBox::TextRecord& paragraph = paragraphs[i];
         // The first paragraph at the box's top.
-        EXPECT_TRUE(at(paragraph.position, 120, 60 + 29 * i)) << i;
+        EXPECT_EQ(xy(paragraph.position), "120," + std::to_string(60 + 29 * i)) << i;
         ASSERT_TRUE(paragraph.drawn && paragraph.drawn->hasFont()) << i;
-        EXPECT_TRUE(at(drawnAt(paragraph), 120, 60 + 29 * i)) << i;
+        EXPECT_EQ(xy(drawnAt(paragraph)), xy(paragraph.position)) << i;
         EXPECT_FLOAT_EQ(paragraph.drawn->getZ(), window->getDepth() + 0.01f) << i;
     }
     // Only text: the pointer passes through to the window.
@@ -85,7 +85,7 @@ TEST_F(TextBoxTest, RecordIsPlacedInItsParentAndParagraphsAre29PixelsApart) {
 
     // A zero size takes the parent's.
     GuiTextBox* all = build("All", 0, 0, 0, 0, "<text>Hej</text>");
-    EXPECT_TRUE(at(hgeVector(all->getTextWidth(), all->getTextHeight()), 400, 300));
+    EXPECT_EQ(xy(hgeVector(all->getTextWidth(), all->getTextHeight())), "400,300");
 
     // Without paragraphs: empty and harmless.
     log.take();
@@ -217,13 +217,13 @@ TEST_F(TextBoxTest, AddedTextsTakeTheRecordColoursAndFollowTheBox) {
     EXPECT_EQ(added[1].font, FONT) << "an empty font is the default";
     EXPECT_EQ(added[2].font, "font.fnt");
     // At the box's position plus its own, above the window.
-    EXPECT_TRUE(at(drawnAt(added[0]), 100 + 10 + 5, 50 + 10 + 6));
+    EXPECT_EQ(xy(drawnAt(added[0])), "115,66");
     EXPECT_FLOAT_EQ(added[0].drawn->getZ(), window->getDepth() + 0.1f);
 
     // The box keeps them on itself when it moves, and hides them with itself.
     box->setPosition(200, 200);
     box->render();
-    EXPECT_TRUE(at(drawnAt(added[0]), 205, 206));
+    EXPECT_EQ(xy(drawnAt(added[0])), "205,206");
     window->setVisible(false);
     EXPECT_FALSE(added[0].drawn->isVisible());
     window->setVisible(true);
