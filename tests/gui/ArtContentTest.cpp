@@ -1,23 +1,19 @@
 // The shipped pictures: every one decodes, and the ones the code and the data
 // cut at fixed sizes have those sizes and keep the one-pixel margin rule
 // (art/STYLE.md).
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <map>
-#include <sstream>
-#include <string>
 
 #include "InteractionTestSupport.h"
 
-namespace {
+using guitest::Picture;
 
-const std::string kGfx = std::string(FISCORA_SOURCE_DIR) + "/data/gfx/";
-const uint32_t kPanel = 0xFF2F4F63u;
+static const std::string kGfx = std::string(FISCORA_SOURCE_DIR) + "/data/gfx/";
+static const uint32_t kPanel = 0xFF2F4F63u;
 
 // File sizes, "file width height" each. Cut images show the file less its
 // 1-pixel border; the two frame pieces are cut from (0, 0).
-const char* const kSizes =
+static const char* const kSizes =
     "gui_window.png 32 32 sprite_guiSide.bmp 1024 32 gui_blank.png 804 604 "
     "sprite_line.png 512 5 sprite_slider_slider.png 16 20 sprite_dot.png 28 38 "
     "gui_little_button.png 18 18 gui_yes_button.png 52 49 gui_no_button.png 52 49 "
@@ -32,7 +28,7 @@ const char* const kSizes =
     "gui_town_electronics.png 182 234 gui_town_furniture.png 172 274";
 
 // The greatest difference of one channel (alpha included) between two pixels.
-int channelDistance(uint32_t a, uint32_t b) {
+static int channelDistance(uint32_t a, uint32_t b) {
     int worst = 0;
     for (int shift = 0; shift < 32; shift += 8) {
         worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) -
@@ -40,12 +36,6 @@ int channelDistance(uint32_t a, uint32_t b) {
     }
     return worst;
 }
-
-guitest::Picture load(const std::string& file) {
-    return guitest::Picture(kGfx + file);
-}
-
-}  // namespace
 
 TEST(ArtContent, EveryImageDecodesWithAlphaAtTheSizeItIsCutAt) {
     std::map<std::string, std::pair<int, int>> sizes;
@@ -61,15 +51,14 @@ TEST(ArtContent, EveryImageDecodesWithAlphaAtTheSizeItIsCutAt) {
         if (ext != ".png" && ext != ".bmp") {
             continue;
         }
-        const guitest::Picture pic = load(name);
+        const Picture pic(kGfx + name);
         ASSERT_TRUE(pic.ok()) << name << ": " << IMG_GetError();
         EXPECT_TRUE(pic.width() > 2 && pic.height() > 2) << name;
         // A palettised or RGB file loses its transparency in the engine.
         EXPECT_TRUE(pic.hasAlpha()) << name << " has no alpha channel";
-        const auto listed = sizes.find(name);
-        if (listed != sizes.end()) {
-            EXPECT_EQ(std::make_pair(pic.width(), pic.height()), listed->second) << name;
-            sizes.erase(listed);
+        if (sizes.count(name)) {
+            EXPECT_EQ(std::make_pair(pic.width(), pic.height()), sizes[name]) << name;
+            sizes.erase(name);
         }
     }
     EXPECT_TRUE(sizes.empty()) << sizes.begin()->first << " is missing";
@@ -81,73 +70,59 @@ TEST(ArtContent, CutImagesDrawNothingInTheirMarginAndTheDotTipIsTheMouse) {
           "gui_exit_button.png", "sprite_slider_slider.png", "gui_logo.png",
           "gui_menu_difficulty0.png", "gui_menu_difficulty2_glow.png", "gui_town_flat.png",
           "gui_town_furniture.png", "gui_menu_start.png"}) {
-        const guitest::Picture pic = load(file);
+        const Picture pic(kGfx + file);
         ASSERT_TRUE(pic.ok()) << file;
-        int opaqueInside = 0;
-        for (int y = 0; y < pic.height(); ++y) {
-            for (int x = 0; x < pic.width(); ++x) {
-                if (x == 0 || y == 0 || x == pic.width() - 1 || y == pic.height() - 1) {
-                    ASSERT_EQ(pic.alpha(x, y), 0) << file << " at " << x << "," << y;
-                } else {
-                    opaqueInside += pic.alpha(x, y) == 255;
-                }
-            }
-        }
-        EXPECT_GT(opaqueInside, (pic.width() - 2) * (pic.height() - 2) / 4) << file;
+        const int w = pic.width(), h = pic.height();
+        const auto shown = [&](int x, int y) { return pic.alpha(x, y) > 0; };
+        EXPECT_EQ(pic.count(0, 0, w, h, shown), pic.count(1, 1, w - 1, h - 1, shown))
+            << file << " draws in its margin";
+        const auto opaque = [&](int x, int y) { return pic.alpha(x, y) == 255; };
+        EXPECT_GT(pic.count(1, 1, w - 1, h - 1, opaque), (w - 2) * (h - 2) / 4) << file;
     }
     // The pointer is cut at (1, 1) and drawn with hot spot (0, 0): pixel
     // (1, 1) is the mouse, and the arrow reaches down most of the shown height.
-    const guitest::Picture dot = load("sprite_dot.png");
+    const Picture dot(kGfx + "sprite_dot.png");
     EXPECT_EQ(dot.alpha(1, 1), 255);
-    bool lowOpaque = false;
-    for (int x = 1; x < dot.width() - 1; ++x) {
-        lowOpaque = lowOpaque || dot.alpha(x, dot.height() - 5) == 255;
-    }
-    EXPECT_TRUE(lowOpaque);
+    EXPECT_GT(dot.count(1, dot.height() - 5, dot.width() - 1, dot.height() - 4,
+                        [&](int x, int y) { return dot.alpha(x, y) == 255; }),
+              0);
 }
 
 TEST(ArtContent, FullScreenPicturesWindowFaceAndSliderTrackAreSolid) {
     // Drawn at (0, 0) from pixel (1, 1): any hole shows the white clear colour.
     for (const char* file :
          {"gui_overview.png", "sprite_win.png", "sprite_town.png", "gui_menu_background.png"}) {
-        const guitest::Picture pic = load(file);
-        ASSERT_TRUE(pic.ok()) << file;
-        for (int y = 1; y <= 600; ++y) {
-            for (int x = 1; x <= 800; ++x) {
-                ASSERT_EQ(pic.alpha(x, y), 255) << file << " at " << x << "," << y;
-            }
-        }
+        const Picture pic(kGfx + file);
+        ASSERT_TRUE(pic.ok() && pic.width() >= 802 && pic.height() >= 602) << file;
+        EXPECT_EQ(pic.count(1, 1, 801, 601, [&](int x, int y) { return pic.alpha(x, y) == 255; }),
+                  800 * 600)
+            << file;
     }
     // The window face is one colour wherever it is cut.
-    const guitest::Picture blank = load("gui_blank.png");
+    const Picture blank(kGfx + "gui_blank.png");
     ASSERT_TRUE(blank.ok());
-    for (int y = 0; y < blank.height(); y += 7) {
-        for (int x = 0; x < blank.width(); x += 5) {
-            ASSERT_EQ(blank.at(x, y), kPanel) << x << "," << y;
-        }
-    }
+    EXPECT_EQ(blank.count(0, 0, blank.width(), blank.height(),
+                          [&](int x, int y) { return blank.at(x, y) == kPanel; }),
+              blank.width() * blank.height());
     // The track's three shown rows are opaque and the same along the track.
-    const guitest::Picture track = load("sprite_line.png");
+    const Picture track(kGfx + "sprite_line.png");
     ASSERT_TRUE(track.ok());
-    for (int x = 0; x < track.width(); ++x) {
-        for (int y = 1; y <= 3; ++y) {
-            ASSERT_EQ(track.alpha(x, y), 255) << x << "," << y;
-            ASSERT_EQ(track.at(x, y), track.at(0, y)) << x << "," << y;
-        }
-    }
+    EXPECT_EQ(track.count(0, 1, track.width(), 4,
+                          [&](int x, int y) {
+                              return track.alpha(x, y) == 255 && track.at(x, y) == track.at(0, y);
+                          }),
+              track.width() * 3);
 }
 
 TEST(ArtContent, FramePiecesJoinWithoutSeams) {
-    const guitest::Picture edge = load("sprite_guiSide.bmp");
-    const guitest::Picture corner = load("gui_window.png");
+    const Picture edge(kGfx + "sprite_guiSide.bmp");
+    const Picture corner(kGfx + "gui_window.png");
     ASSERT_TRUE(edge.ok() && corner.ok());
     ASSERT_TRUE(edge.hasAlpha()) << "the edge's shade needs its alpha";
     // Any length cut from the left end: every column is the same.
-    for (int x = 1; x < edge.width(); ++x) {
-        for (int y = 0; y < 32; ++y) {
-            ASSERT_EQ(edge.at(x, y), edge.at(0, y)) << "column " << x << " row " << y;
-        }
-    }
+    EXPECT_EQ(edge.count(0, 0, edge.width(), 32,
+                         [&](int x, int y) { return edge.at(x, y) == edge.at(0, y); }),
+              edge.width() * 32);
     // Outside transparent, a shade that is neither, and the face colour inside.
     EXPECT_EQ(edge.alpha(0, 0), 0);
     EXPECT_TRUE(edge.alpha(0, 15) > 0 && edge.alpha(0, 15) < 255);
@@ -169,20 +144,23 @@ TEST(ArtContent, GlowImagesCoverTheirButtonsCompletely) {
     // shows, the glow must be opaque too, or the button shows through.
     for (const std::string base :
          {"gui_menu_difficulty0", "gui_menu_difficulty1", "gui_menu_difficulty2"}) {
-        const guitest::Picture button = load(base + ".png");
-        const guitest::Picture glow = load(base + "_glow.png");
+        const Picture button(kGfx + base + ".png");
+        const Picture glow(kGfx + base + "_glow.png");
         ASSERT_TRUE(button.ok() && glow.ok() && button.width() == glow.width() &&
                     button.height() == glow.height())
             << base;
-        int differing = 0;
-        for (int y = 1; y < button.height() - 1; ++y) {
-            for (int x = 1; x < button.width() - 1; ++x) {
-                if (button.alpha(x, y) == 255) {
-                    ASSERT_EQ(glow.alpha(x, y), 255) << base << " at " << x << "," << y;
-                }
-                differing += channelDistance(button.at(x, y), glow.at(x, y)) > 8;
-            }
-        }
-        EXPECT_GT(differing, 500) << base << ": the glow must look different";
+        const int w = button.width() - 1, h = button.height() - 1;
+        EXPECT_EQ(button.count(1, 1, w, h,
+                               [&](int x, int y) {
+                                   return button.alpha(x, y) == 255 && glow.alpha(x, y) != 255;
+                               }),
+                  0)
+            << base;
+        EXPECT_GT(button.count(1, 1, w, h,
+                               [&](int x, int y) {
+                                   return channelDistance(button.at(x, y), glow.at(x, y)) > 8;
+                               }),
+                  500)
+            << base << ": the glow must look different";
     }
 }

@@ -21,8 +21,8 @@ class ButtonTest : public guitest::GuiTest {};
 TEST_F(ButtonTest, PressFiresOncePerPressAndTheTintFollowsThePointer) {
     // A window at (100, 100), 300 x 200, and a 64 x 32 button at (20, 20) in
     // it: the button covers the screen pixels (120..182, 120..150). Hover,
-    // click, hold and release; off onto the window and back; click again;
-    // then a click that opens a modal window elsewhere.
+    // click, hold and release; off onto the window and back; click twice
+    // more, the last click opening a modal window elsewhere.
     ASSERT_TRUE(
         start("1 move 130 130\n2 press left\n6 release left\n7 move 350 250\n8 move 130 130\n"
               "9 press left\n10 release left\n11 press left\n"));
@@ -32,54 +32,48 @@ TEST_F(ButtonTest, PressFiresOncePerPressAndTheTintFollowsThePointer) {
         new GuiButton("Ok", "gui_yes_button.png", hgeVector(20, 20), hgeVector(64, 32), &window);
     window.getController()->addChild(button);
     EXPECT_EQ(describe(*button), "120,120 62x30 hot0,0 flip00 r0 z0.851 cam");
+    GuiWindow modal("Modal", "gui_blank.png", hgeVector(500, 400), hgeVector(100, 100), nullptr,
+                    false);
+    g_modal = &modal;
     g_presses = 0;
-    button->m_callback = [] { ++g_presses; };
+    button->m_callback = [] {
+        if (++g_presses == 3) {
+            InteractionalObject::getCursor()->setFocusObject(g_modal);
+        }
+    };
     button->setNormalColor(GREY);
-    const auto color = [&] { return button->getSprite()->GetColor(); };
-    frame();
-    EXPECT_EQ(color(), RED);
-    EXPECT_EQ(g_presses, 0);
-    frame();
-    EXPECT_EQ(g_presses, 1) << "the press fires on the frame the button goes down";
-    frame(4);  // held, then released at frame 6
-    EXPECT_EQ(g_presses, 1) << "neither holding nor the release fires";
-    EXPECT_EQ(color(), RED) << "the tint stays while the pointer stays";
-    EXPECT_TRUE(button->isHovering());
-    frame();  // frame 7: on the window, off the button
-    EXPECT_EQ(color(), GREY) << "the normal colour comes back at once";
-    EXPECT_FALSE(button->isHovering());
-    frame();
-    EXPECT_EQ(color(), RED);
-    frame(2);  // frames 9..10: a second click
-    EXPECT_EQ(g_presses, 2);
+    // "<presses><colour>", "h" while hovering: the press fires on the frame
+    // the button goes down, neither holding nor the release fires; the normal
+    // colour comes back the frame the pointer leaves, and the frame the
+    // modal window takes the pointer although no leave ever comes.
+    const auto state = [&] {
+        const unsigned int color = button->getSprite()->GetColor();
+        return std::to_string(g_presses) +
+               (color == RED    ? "red"
+                : color == GREY ? "grey"
+                                : "?") +
+               (button->isHovering() ? "h" : "");
+    };
+    EXPECT_EQ(timeline(12, state),
+              "0red 1redh 1redh 1redh 1redh 1redh 1grey 1red 2redh 2redh 3redh 3grey");
     for (const std::string& event : events) {
         EXPECT_NE(event, "window:press") << "the window under the button never saw a press";
     }
     // Every press asks the sound player for the click, key 0 (the test has
     // no sounds registered, so each ask is a warning).
-    int clicks = 0;
-    for (const std::string& line : log.lines()) {
-        clicks += line.find("no sound with key 0 found") != std::string::npos;
-    }
-    EXPECT_EQ(clicks, 2);
-
-    // The modal window takes the pointer; the pointer stays on the button,
-    // which can no longer be hit, and no leave ever comes.
-    GuiWindow modal("Modal", "gui_blank.png", hgeVector(500, 400), hgeVector(100, 100), nullptr,
-                    false);
-    g_modal = &modal;
-    button->m_callback = [] { InteractionalObject::getCursor()->setFocusObject(g_modal); };
-    frame();
-    ASSERT_EQ(cursor()->getFocusObject(), &modal);
-    frame();
-    EXPECT_EQ(color(), GREY);
-    EXPECT_FALSE(button->isHovering());
+    EXPECT_EQ(std::count_if(log.lines().begin(), log.lines().end(),
+                            [](const std::string& line) {
+                                return line.find("no sound with key 0 found") != std::string::npos;
+                            }),
+              3);
+    // Free again, the pointer is on the button with the left button down:
+    // a new press.
     cursor()->setFocusObject(nullptr);
     frame();
-    EXPECT_EQ(color(), RED);
+    EXPECT_EQ(state(), "4red");
     // Switching interaction drops the tint.
     button->setActive(false, false);
-    EXPECT_EQ(color(), GREY);
+    EXPECT_EQ(state(), "4grey");
     EXPECT_FALSE(button->isInteractive());
 }
 

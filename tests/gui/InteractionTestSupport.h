@@ -181,16 +181,25 @@ protected:
         return out;
     }
 
+    // Runs frames; what `state` tells after each, space-separated.
+    std::string timeline(int count, const std::function<std::string()>& state) {
+        std::string out;
+        for (int i = 0; i < count; ++i) {
+            frame();
+            out += (i ? " " : "") + state();
+        }
+        return out;
+    }
+
     FiscoraCursor* cursor() const { return InteractionalObject::getCursor(); }
 
     // The first child of the records' root named `family` whose "guiId" is
-    // `id`; an empty id finds the first one without a "guiId".
+    // `id`; an empty id finds the first one without one.
     TiXmlElement* record(const std::string& id, const std::string& family = "testGui") {
         TiXmlElement* root = m_records.RootElement();
         for (TiXmlElement* e = root ? root->FirstChildElement(family.c_str()) : nullptr; e;
              e = e->NextSiblingElement(family.c_str())) {
-            const char* guiId = e->Attribute("guiId");
-            if (id.empty() ? guiId == nullptr : (guiId && id == guiId)) {
+            if (id == (e->Attribute("guiId") ? e->Attribute("guiId") : "")) {
                 return e;
             }
         }
@@ -232,6 +241,16 @@ public:
         return reinterpret_cast<const uint32_t*>(row)[x];
     }
     int alpha(int x, int y) const { return static_cast<int>(at(x, y) >> 24); }
+    // How many pixels (x, y) of the rectangle [x1, x2) x [y1, y2) pass `test`.
+    int count(int x1, int y1, int x2, int y2, const std::function<bool(int, int)>& test) const {
+        int n = 0;
+        for (int y = y1; y < y2; ++y) {
+            for (int x = x1; x < x2; ++x) {
+                n += test(x, y);
+            }
+        }
+        return n;
+    }
 
 private:
     struct Free {
