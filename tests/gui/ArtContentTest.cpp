@@ -2,7 +2,6 @@
 // cut at fixed sizes have those sizes and keep the one-pixel margin rule
 // (art/STYLE.md).
 #include <filesystem>
-#include <map>
 
 #include "InteractionTestSupport.h"
 

@@ -1,7 +1,6 @@
 // The widget toolkit's demo screen, run as the game runs: the headless
 // engine's own frame loop, scripted input and screenshots.
 #include <filesystem>
-#include <map>
 #include <unordered_set>
 
 #include "InteractionTestSupport.h"

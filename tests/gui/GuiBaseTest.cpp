@@ -1,7 +1,5 @@
 // The widget base: building from gui.xml records, the children's order and
 // lookup, ownership on destruction, the frame and what reaches children.
-#include <map>
-
 #include "InteractionTestSupport.h"
 #include "resource/XmlReader.h"
 
@@ -40,10 +38,11 @@ TEST_F(GuiBaseTest, RootRecordBuildsItsTreeRelativeToEachParentAndKindByKind) {
               "Root 100,50..400,250 z0.85 [Child 110,60..210,120 z0.86 [Twin 111,61..131,81 "
               "z0.87], Twin 250,60..280,90 z0.86, Early Button 105,55..123,73 z0.851]");
     EXPECT_EQ(root.getImageName(), "blank");
-    EXPECT_TRUE(root.movesWithCam() && root.childrenBuilt());
-    // One picture; the image with an empty "gfx" adds nothing.
-    EXPECT_EQ(root.getPictureCount(), 1u);
+    // One picture on the window; the image with an empty "gfx" adds nothing.
+    ASSERT_EQ(root.getPictureCount(), 1u);
     EXPECT_EQ(logged("DD", "GuiWindow::addImage", "got empty string"), 1);
+    const Sprite& picture = *root.getPictures()[0];
+    EXPECT_EQ(guitest::describe(picture), "300,70 26x36 hot0,0 flip00 r0 z0.86 cam");
     GuiBase* child = root.findChild("Child");
     ASSERT_NE(child, nullptr);
     EXPECT_TRUE(child->getParentWidget() == &root && child->getParent() == &root);
@@ -68,6 +67,21 @@ TEST_F(GuiBaseTest, RootRecordBuildsItsTreeRelativeToEachParentAndKindByKind) {
                      "tried to add image to something else than a window"),
               2);
     EXPECT_EQ(codeRoot.getController()->getCount(), 4u);
+
+    // Pictures follow the window's visibility; one added to a hidden window
+    // stays hidden with it; one without a file is not added.
+    root.setVisible(false);
+    root.addImage("sprite_dot.png", hgeVector(5, 5), hgeVector(28, 38));
+    EXPECT_FALSE(picture.isVisible() || root.getPictures()[1]->isVisible());
+    root.setVisible(true);
+    EXPECT_TRUE(picture.isVisible() && root.getPictures()[1]->isVisible());
+    log.take();
+    root.addImage("", hgeVector(0, 0));
+    TiXmlElement noGfx("image");
+    root.addImage(&noGfx);
+    EXPECT_EQ(root.getPictureCount(), 2u);
+    EXPECT_EQ(logged("DD", "GuiWindow::addImage", "got empty string"), 2);
+    EXPECT_EQ(logged("WW", "xml::findAttribute", "element doesnt have attribute gfx"), 1);
 }
 
 TEST_F(GuiBaseTest, DestroyingARootDestroysEachOwnedDescendantOnce) {
@@ -141,16 +155,11 @@ TEST_F(GuiBaseTest, AddTextColoursAreCombinedUnclamped) {
     EXPECT_EQ(GuiBase::textColor(record("Spill", "addText")), 0x01000000u + 300u * 0x10000u);
 }
 
-TEST_F(GuiBaseTest, CreateGuiFormsLogTheirLinesAndSitAboveTheParent) {
+TEST_F(GuiBaseTest, CreateGuiWithoutAnImageGivesTheBlankSprite) {
+    // Without an image: the blank sprite's size.
     GuiBase blank("Blank", nullptr);
     blank.createGui();
-    std::vector<std::string> lines;
-    for (const char* message : {"Creating GUI with no sprite", "Set texture to NULL",
-                                "Created the blanktexture", "Got no size for Blank"}) {
-        lines.push_back(test::logLine("DD", "GuiBase::createGui", message));
-    }
-    EXPECT_EQ(log.from("GuiBase::createGui"), lines);
-    EXPECT_FLOAT_EQ(blank.getSize().x, 32);
+    EXPECT_EQ(guitest::xy(blank.getSize()), "32,32");
 
     Widget parent("Parent");
     GuiBase empty("Empty", &parent);

@@ -1,20 +1,12 @@
 // The pointer's per-frame work, driven through the engine's autopilot: which
 // object is hit, and which events it gets in which order.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <map>
-#include <string>
-#include <vector>
+#include <utility>
 
 #include "InteractionTestSupport.h"
-#include "core/Engine.h"
 #include "gui/GuiButton.h"
 
 using guitest::RecBox;
 using guitest::RecWindow;
-
-namespace {
 
 const char* const kDeleted =
     "that click caused the current object to be deallocating, breaking interaction";
@@ -88,17 +80,14 @@ TEST_P(InteractionCursor, FrameByFrame) {
     ASSERT_TRUE(start(c.script));
     std::map<char, RecBox*> boxes;
     for (const char* label = c.boxes; *label; ++label) {
-        for (const BoxSpec& b : kBoxes) {
-            if (b.label == *label) {
-                boxes[b.label] = new RecBox(events, {b.label}, b.x1, b.y1, b.x2, b.y2, b.depth);
-            }
-        }
+        const BoxSpec& b = *std::find_if(std::begin(kBoxes), std::end(kBoxes),
+                                         [&](const BoxSpec& spec) { return spec.label == *label; });
+        boxes[b.label] = new RecBox(events, {b.label}, b.x1, b.y1, b.x2, b.y2, b.depth);
     }
     if (c.killer) {
         boxes[c.killer]->onEvent = [&boxes, c](const std::string& event) {
             if (event == c.killEvent) {
-                delete boxes[c.victim];
-                boxes[c.victim] = nullptr;
+                delete std::exchange(boxes[c.victim], nullptr);
             }
         };
     }
@@ -157,7 +146,7 @@ TEST_F(InteractionCursor, FocusBlocksEverythingOutsideItsSubtree) {
     EXPECT_EQ(cursor()->getFocusObject(), nullptr);
 }
 
-GuiWindow* s_dialog = nullptr;
+static GuiWindow* s_dialog = nullptr;
 
 TEST_F(InteractionCursor, ButtonClosingItsOwnWindowOnPressStopsTheFrameSafely) {
     ASSERT_TRUE(start("1 move 215 215\n2 press left\n3 release left\n4 move 216 216\n"));
@@ -171,9 +160,7 @@ TEST_F(InteractionCursor, ButtonClosingItsOwnWindowOnPressStopsTheFrameSafely) {
         s_dialog = nullptr;
     };
     frame(2);
-    EXPECT_EQ(s_dialog, nullptr);
-    EXPECT_EQ(cursor()->getCurrentObject(), nullptr);
-    EXPECT_EQ(cursor()->getPreviousObject(), nullptr);
+    EXPECT_TRUE(!s_dialog && !cursor()->getCurrentObject() && !cursor()->getPreviousObject());
     EXPECT_EQ(cursor()->size(), registered);
     frame(2);
     EXPECT_EQ(cursor()->getCurrentObject(), nullptr);
@@ -188,11 +175,9 @@ TEST_F(InteractionCursor, PointerIsCreatedOnFirstUseOnce) {
     }
     log.take();
     FiscoraCursor* first = InteractionalObject::getCursor();
-    EXPECT_EQ(InteractionalObject::getCursor(), first);
-    EXPECT_EQ(Engine::instance()->getCursor(), first);
+    EXPECT_TRUE(InteractionalObject::getCursor() == first &&
+                Engine::instance()->getCursor() == first);
     EXPECT_EQ(logged("II", "InteractionalObject::getCursor", "no cursor, creating one now"), 1);
     EXPECT_EQ(log.countPrefix("[WW] [Engine::setCursor]"), 0);
     EXPECT_FLOAT_EQ(first->getZ(), 50.0f);
 }
-
-}  // namespace

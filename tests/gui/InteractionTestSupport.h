@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>

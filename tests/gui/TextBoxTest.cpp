@@ -1,7 +1,5 @@
 // Text boxes: paragraphs, pictures and free texts placed from records,
 // wrapping at word breaks, alignment and depth above the parent window.
-#include <algorithm>
-
 #include "InteractionTestSupport.h"
 #include "core/Camera.h"
 #include "engine/hgefont.h"
