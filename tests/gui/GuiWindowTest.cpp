@@ -7,7 +7,7 @@ using guitest::xy;
 
 class GuiWindowTest : public guitest::GuiTest {};
 
-TEST_F(GuiWindowTest, DepthSetterOffsetsChildrenPicturesAndFrame) {
+TEST_F(GuiWindowTest, DepthOffsetsTheBorderAttributeAndTheValueConstructor) {
     ASSERT_TRUE(start());
     GuiWindow window(record("Layered"), true, nullptr);
     // "z" gives the window's depth; what is built in it sits 0.01 above.
@@ -22,10 +22,7 @@ TEST_F(GuiWindowTest, DepthSetterOffsetsChildrenPicturesAndFrame) {
     for (const auto& piece : window.getImages()) {
         EXPECT_FLOAT_EQ(piece->getZ(), 0.599f);
     }
-}
 
-TEST_F(GuiWindowTest, BorderAttributeAndValuesBuildTheFrameAndPlaceChildren) {
-    ASSERT_TRUE(start());
     // A missing "border" builds the frame hidden; "1" shows it; "0" and "no"
     // build none.
     // "<id>:<pieces>/<shown>", then "w" when the missing attribute was warned of.

@@ -61,14 +61,18 @@ TEST_F(SliderTest, HandleRestsAtTheTrackStartAndDragsToWholeStepsWithinTheStops)
     EXPECT_FLOAT_EQ(handle()->getDepth(), 0.6f);
 }
 
-TEST_F(SliderTest, WideRangesReachTheirMaximumAndEmptyOnesStayAtZero) {
+TEST_F(SliderTest, WideRangesReachTheirMaximumEmptyOnesStayAtZeroAndTracksColourByValue) {
     // The budget's food slider: 0..3000 kronor on 200 pixels; below it a
-    // savings slider with no cash, range 0..0, at screen y 200.
+    // savings slider with no cash, range 0..0, at screen y 200, and one of
+    // 255 steps coloured by value.
     ASSERT_TRUE(
         build("1 move 155 150\n2 press left\n3 move 790 150\n4 release left\n5 move 155 200\n"
               "6 press left\n7 move 300 200\n",
               3000));
     GuiSlider* empty = window->getController()->addSlider(hgeVector(50, 100), hgeVector(200, 5), 0);
+    GuiSlider* coloured =
+        window->getController()->addSlider(hgeVector(50, 150), hgeVector(200, 5), 255);
+    coloured->setColorByValue(true);
     frame(4);
     EXPECT_EQ(slider->getValue(), 3000);
     frame(3);
@@ -80,17 +84,12 @@ TEST_F(SliderTest, WideRangesReachTheirMaximumAndEmptyOnesStayAtZero) {
         slider->setValue(value);
         EXPECT_EQ(state(), expected) << value;
     }
-}
-
-TEST_F(SliderTest, ColourByValueRunsFromRedToGreen) {
-    ASSERT_TRUE(build("", 255));
-    slider->setColorByValue(true);
+    // Red at 0 through green at the step count; 100 of 255 is red 155 (0x9B),
+    // green 100 (0x64).
     for (const auto& [value, colour] : std::vector<std::pair<int, unsigned int>>{
-             {0, 0xFFFF0000u},
-             {255, 0xFF00FF00u},
-             {100, 0xFF000000u + (155u << 16) + (100u << 8)}}) {
-        slider->setValue(value);
+             {0, 0xFFFF0000u}, {255, 0xFF00FF00u}, {100, 0xFF9B6400u}}) {
+        coloured->setValue(value);
         frame();
-        EXPECT_EQ(slider->getSprite()->GetColor(), colour) << value;
+        EXPECT_EQ(coloured->getSprite()->GetColor(), colour) << value;
     }
 }
