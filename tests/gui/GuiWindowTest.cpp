@@ -55,5 +55,5 @@ TEST_F(GuiWindowTest, FrameIsPartOfTheClickableAreaAndNoMore) {
         start("1 move 180 180\n2 move 320 240\n3 move 250 300\n4 move 340 240\n5 move 150 240\n"));
     // At (200, 200); its sprite is 98 x 78, so the frame spans 168..330 x 168..310.
     guitest::RecWindow window(events, "W", record("BorderOne"), false, nullptr);
-    EXPECT_EQ(frames(5), "W:enter | W:hover | W:hover | W:leave |");
+    EXPECT_EQ(frames(5), "W:in | W:on | W:on | W:out |");
 }

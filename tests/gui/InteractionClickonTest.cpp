@@ -38,6 +38,6 @@ TEST_F(InteractionClickon, ResolvesTheTopmostVisibleActiveWidgetOfThatNameAndCli
     auto* yes = new guitest::RecWindow(events, "yes", "Yes Button", "gui_blank.png",
                                        hgeVector(20, 120), hgeVector(60, 40), dialog, false);
     dialog->getController()->addChild(yes);
-    EXPECT_EQ(frames(3), "yes:enter yes:press | yes:hover yes:release | yes:leave");
+    EXPECT_EQ(frames(3), "yes:in yes:down | yes:on yes:up | yes:out");
     delete dialog;
 }

@@ -23,18 +23,16 @@ const BoxSpec kBoxes[] = {{'A', 100, 100, 200, 200, 0.5f}, {'E', 100, 100, 200, 
                           {'C', 300, 100, 350, 150, 0.5f}, {'U', 0, 0, 400, 400, 0.1f}};
 
 // Boxes made in the given order, a script, the events of each frame
-// ("<box>:clicked" marks a frame that ends with the box clicked) and the
-// object the pointer is on at the end. Optionally the handler of one box's
-// event deletes a box; the pointer must then warn once.
+// ("<box>:click" marks a frame that ends with the box clicked) and the
+// object the pointer is on at the end. Optionally, "<box>:<event> <victim>",
+// the handler of one box's event deletes a box; the pointer then warns once.
 struct EventCase {
     const char* name;
     const char* boxes;
     const char* script;
     const char* frames;
     char current = 0;
-    char killer = 0;
-    const char* killEvent = "";
-    char victim = 0;
+    const char* kill = "";
 };
 
 class InteractionCursor : public guitest::GuiTest,
@@ -42,37 +40,32 @@ class InteractionCursor : public guitest::GuiTest,
 
 const EventCase kEventCases[] = {
     {"DeeperObjectWinsWhateverTheOrder", "ABL", "1 move 170 170\n2 press left\n3 release left\n",
-     "B:enter | B:hover B:press B:clicked | B:hover B:release", 'B'},
-    {"EqualDepthsKeepTheEarlierObject", "AE", "1 move 150 150\n", "A:enter", 'A'},
+     "B:in | B:on B:down B:click | B:on B:up", 'B'},
+    {"EqualDepthsKeepTheEarlierObject", "AE", "1 move 150 150\n", "A:in", 'A'},
     {"MovingOntoAnOverlappingDeeperObjectLeavesThenEnters", "AB",
      "1 move 120 120\n2 move 170 170\n3 move 230 230\n4 move 500 500\n",
-     "A:enter | A:leave B:enter | B:hover | B:leave"},
+     "A:in | A:out B:in | B:on | B:out"},
     // The roll of flags sees the old object left, and so does the change.
     {"JumpingToASeparateObjectLeavesTheOldOneTwice", "AC", "1 move 120 120\n2 move 320 120\n",
-     "A:enter | A:leave A:leave C:enter", 'C'},
+     "A:in | A:out A:out C:in", 'C'},
     {"PressFiresOnceAndNeverOnRelease", "A", "1 move 120 120\n2 press left\n5 release left\n",
-     "A:enter | A:hover A:press A:clicked | A:hover A:held | A:hover A:held | A:hover A:release | "
-     "A:hover",
-     'A'},
+     "A:in | A:on A:down A:click | A:on A:held | A:on A:held | A:on A:up | A:on", 'A'},
     // Off the object with the button down: no release; back on, still down:
     // it was not pressed while away, so it is pressed again.
     {"HoldingAndMovingOffAndBackPressesAgain", "A",
      "1 move 120 120\n2 press left\n3 move 500 500\n4 move 120 120\n5 release left\n",
-     "A:enter | A:hover A:press A:clicked | A:leave | A:enter A:press A:clicked | A:hover "
-     "A:release",
-     'A'},
+     "A:in | A:on A:down A:click | A:out | A:in A:down A:click | A:on A:up", 'A'},
     // The button went down elsewhere; arriving with it held still counts as
     // a new press on this object, since it was never pressed before.
     {"ArrivingWithTheButtonHeldCountsAsAPress", "A",
      "1 move 500 500\n2 press left\n3 move 120 120\n4 move 121 121\n",
-     " | | A:enter A:press A:clicked | A:hover A:held", 'A'},
+     " | | A:in A:down A:click | A:on A:held", 'A'},
     // The new object goes before it could be entered.
     {"LeaveHandlerDeletingTheNewObjectIsCaughtBeforeEnter", "AB",
-     "1 move 120 120\n2 move 170 170\n3 move 171 171\n", "A:enter | A:leave | A:enter", 'A', 'A',
-     "leave", 'B'},
+     "1 move 120 120\n2 move 170 170\n3 move 171 171\n", "A:in | A:out | A:in", 'A', "A:out B"},
     {"ReleaseHandlerDeletingItselfIsTolerated", "AU",
      "1 move 120 120\n2 press left\n3 release left\n4 move 121 121\n",
-     "A:enter | A:hover A:press A:clicked | A:hover A:release | U:enter", 'U', 'A', "release", 'A'},
+     "A:in | A:on A:down A:click | A:on A:up | U:in", 'U', "A:up A"},
 };
 
 TEST_P(InteractionCursor, FrameByFrame) {
@@ -84,17 +77,18 @@ TEST_P(InteractionCursor, FrameByFrame) {
                                          [&](const BoxSpec& spec) { return spec.label == *label; });
         boxes[b.label] = new RecBox(events, {b.label}, b.x1, b.y1, b.x2, b.y2, b.depth);
     }
-    if (c.killer) {
-        boxes[c.killer]->onEvent = [&boxes, c](const std::string& event) {
-            if (event == c.killEvent) {
-                delete std::exchange(boxes[c.victim], nullptr);
+    if (*c.kill) {
+        const std::string kill = c.kill;
+        boxes[kill[0]]->onEvent = [&boxes, kill](const std::string& event) {
+            if (kill.substr(2, kill.size() - 4) == event) {
+                delete std::exchange(boxes[kill.back()], nullptr);
             }
         };
     }
     afterFrame = [&] {
         for (const auto& [label, box] : boxes) {
             if (box && box->isClicked()) {
-                events.push_back(std::string{label} + ":clicked");
+                events.push_back(std::string{label} + ":click");
             }
         }
     };
@@ -102,7 +96,7 @@ TEST_P(InteractionCursor, FrameByFrame) {
     EXPECT_EQ(frames(1 + std::count(expected.begin(), expected.end(), '|')), expected);
     EXPECT_EQ(cursor()->getCurrentObject(), c.current ? boxes.at(c.current) : nullptr);
     EXPECT_EQ(cursor()->getPreviousObject(), cursor()->getCurrentObject());
-    EXPECT_EQ(logged("WW", "FiscoraCursor::update", kDeleted), c.killer ? 1 : 0);
+    EXPECT_EQ(logged("WW", "FiscoraCursor::update", kDeleted), *c.kill ? 1 : 0);
     for (const auto& entry : boxes) {
         delete entry.second;
     }
@@ -118,14 +112,14 @@ TEST_F(InteractionCursor, InactiveAndHiddenObjectsAreNeverHit) {
     off.setActive(false, false);
     RecWindow window(events, "window", "Window", "gui_blank.png", hgeVector(100, 100),
                      hgeVector(100, 100), nullptr, false);
-    EXPECT_EQ(frames(), "window:enter");
+    EXPECT_EQ(frames(), "window:in");
     window.setVisible(false);
     EXPECT_FALSE(window.isInteractive());
     // The roll skips the now inactive window; the change of object still
     // tells it that the pointer left.
-    EXPECT_EQ(frames(), "window:leave under:enter");
+    EXPECT_EQ(frames(), "window:out under:in");
     off.setActive(true, false);
-    EXPECT_EQ(frames(), "under:leave off:enter");
+    EXPECT_EQ(frames(), "under:out off:in");
 }
 
 TEST_F(InteractionCursor, FocusBlocksEverythingOutsideItsSubtree) {
@@ -138,9 +132,9 @@ TEST_F(InteractionCursor, FocusBlocksEverythingOutsideItsSubtree) {
     RecBox cover(events, "cover", 0, 0, 400, 400, 0.99f);
     cursor()->setFocusObject(window);
     // Outside the window, on the cover, nothing may be hit.
-    EXPECT_EQ(frames(3), "C:enter | C:leave C:leave W:enter | W:leave");
+    EXPECT_EQ(frames(3), "C:in | C:out C:out W:in | W:out");
     cursor()->setFocusObject(nullptr);
-    EXPECT_EQ(frames(), "cover:enter");
+    EXPECT_EQ(frames(), "cover:in");
     cursor()->setFocusObject(window);
     delete window;
     EXPECT_EQ(cursor()->getFocusObject(), nullptr);

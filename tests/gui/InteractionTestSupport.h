@@ -28,7 +28,9 @@
 
 namespace guitest {
 
-// Every event of every recording object, "<name>:<event>", in order.
+// Every event of every recording object, "<name>:<event>", in order; the
+// events are named for the pointer: in (enter), on (hover), out (leave), down
+// (press), held and up (release).
 using Events = std::vector<std::string>;
 
 // Adds event recording (and an optional action per event) to an object type.
@@ -42,12 +44,12 @@ public:
     // Runs after the event was recorded; may delete anything, this included.
     std::function<void(const std::string&)> onEvent;
 
-    void press() override { note("press"); }
+    void press() override { note("down"); }
     void held() override { note("held"); }
-    void release() override { note("release"); }
-    void enter() override { note("enter"); }
-    void hover() override { note("hover"); }
-    void leave() override { note("leave"); }
+    void release() override { note("up"); }
+    void enter() override { note("in"); }
+    void hover() override { note("on"); }
+    void leave() override { note("out"); }
 
 private:
     void note(const std::string& event) {
