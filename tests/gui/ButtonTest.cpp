@@ -24,11 +24,10 @@ TEST_F(ButtonTest, PressFiresOncePerPressAndTheTintFollowsThePointer) {
     ASSERT_TRUE(
         start("1 move 130 130\n2 press left\n6 release left\n7 move 350 250\n8 move 130 130\n"
               "9 press left\n10 release left\n11 press left\n"));
-    guitest::RecWindow window(events, "window", "Window", "gui_blank.png", hgeVector(100, 100),
-                              hgeVector(300, 200), nullptr, false);
-    auto* button =
-        new GuiButton("Ok", "gui_yes_button.png", hgeVector(20, 20), hgeVector(64, 32), &window);
-    window.getController()->addChild(button);
+    std::unique_ptr<GuiWindow> window(guitest::recWindow(events, "window", 100, 100, 300, 200));
+    auto* button = new GuiButton("Ok", "gui_yes_button.png", hgeVector(20, 20), hgeVector(64, 32),
+                                 window.get());
+    window->getController()->addChild(button);
     EXPECT_EQ(describe(*button), "120,120 62x30 hot0,0 flip00 r0 z0.851 cam");
     GuiWindow modal("Modal", "gui_blank.png", hgeVector(500, 400), hgeVector(100, 100), nullptr,
                     false);

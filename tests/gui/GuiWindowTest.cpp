@@ -43,7 +43,7 @@ TEST_F(GuiWindowTest, DepthOffsetsTheBorderAttributeAndTheValueConstructor) {
                      true);
     EXPECT_EQ(parent.getImages().size(), 8u);
     EXPECT_EQ(xy(parent.getOffset()), "0,0");
-    GuiWindow* child = guitest::window("Child", 20, 30, 50, 50, &parent);
+    GuiWindow* child = guitest::recWindow(events, "Child", 20, 30, 50, 50, &parent);
     EXPECT_TRUE(child->getImages().empty());
     EXPECT_EQ(xy(child->getOffset()), "20,30");
     EXPECT_EQ(tree(&parent), "Parent 100,100..400,300 z0.85 [Child 120,130..170,180 z0.95]");

@@ -12,7 +12,7 @@ TEST_F(InteractionClickon, ResolvesTheTopmostVisibleActiveWidgetOfThatNameAndCli
     std::vector<std::unique_ptr<GuiWindow>> ok;
     for (const auto& [x, y, depth] : std::vector<std::tuple<float, float, float>>{
              {100, 100, 0.85f}, {300, 200, 0.9f}, {500, 400, 0.95f}, {600, 400, 0.97f}}) {
-        ok.emplace_back(guitest::window("OK", x, y, 100, 50));
+        ok.emplace_back(guitest::recWindow(events, "OK", x, y, 100, 50));
         ok.back()->setDepth(depth);
     }
     ok[2]->setVisible(false);
@@ -33,11 +33,9 @@ TEST_F(InteractionClickon, ResolvesTheTopmostVisibleActiveWidgetOfThatNameAndCli
     EXPECT_EQ(logged("WW", "Clickon::resolve", "no visible widget named OK"), 1);
 
     // The script's click comes in one frame, its release half in the next.
-    auto* dialog = new guitest::RecWindow(events, "dialog", "Dialog", "gui_blank.png",
-                                          hgeVector(100, 100), hgeVector(300, 200), nullptr, false);
-    auto* yes = new guitest::RecWindow(events, "yes", "Yes Button", "gui_blank.png",
-                                       hgeVector(20, 120), hgeVector(60, 40), dialog, false);
-    dialog->getController()->addChild(yes);
-    EXPECT_EQ(frames(3), "yes:in yes:down | yes:on yes:up | yes:out");
+    auto* dialog = guitest::recWindow(events, "Dialog", 100, 100, 300, 200);
+    guitest::recWindow(events, "Yes Button", 20, 120, 60, 40, dialog);
+    EXPECT_EQ(frames(3),
+              "Yes Button:in Yes Button:down | Yes Button:on Yes Button:up | Yes Button:out");
     delete dialog;
 }

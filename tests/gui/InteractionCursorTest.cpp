@@ -5,7 +5,6 @@
 #include "InteractionTestSupport.h"
 #include "gui/GuiButton.h"
 
-using guitest::RecBox;
 using guitest::RecWindow;
 
 const char* const kDeleted =
@@ -71,11 +70,13 @@ const EventCase kEventCases[] = {
 TEST_P(InteractionCursor, FrameByFrame) {
     const EventCase& c = GetParam();
     ASSERT_TRUE(start(c.script));
-    std::map<char, RecBox*> boxes;
+    std::map<char, RecWindow*> boxes;
     for (const char* label = c.boxes; *label; ++label) {
         const BoxSpec& b = *std::find_if(std::begin(kBoxes), std::end(kBoxes),
                                          [&](const BoxSpec& spec) { return spec.label == *label; });
-        boxes[b.label] = new RecBox(events, {b.label}, b.x1, b.y1, b.x2, b.y2, b.depth);
+        boxes[b.label] =
+            guitest::recWindow(events, {b.label}, b.x1, b.y1, b.x2 - b.x1 + 2, b.y2 - b.y1 + 2);
+        boxes[b.label]->setDepth(b.depth);
     }
     if (*c.kill) {
         const std::string kill = c.kill;
@@ -107,29 +108,30 @@ INSTANTIATE_TEST_SUITE_P(Table, InteractionCursor, ::testing::ValuesIn(kEventCas
 
 TEST_F(InteractionCursor, InactiveAndHiddenObjectsAreNeverHit) {
     ASSERT_TRUE(start("1 move 150 150\n2 move 151 151\n3 move 152 152\n"));
-    RecBox under(events, "under", 100, 100, 200, 200, 0.1f);
-    RecBox off(events, "off", 100, 100, 200, 200, 0.5f);
-    off.setActive(false, false);
-    RecWindow window(events, "window", "Window", "gui_blank.png", hgeVector(100, 100),
-                     hgeVector(100, 100), nullptr, false);
+    // Three windows over each other, the deepest last; the middle one
+    // inactive.
+    std::unique_ptr<RecWindow> under(guitest::recWindow(events, "under", 100, 100, 100, 100));
+    std::unique_ptr<RecWindow> off(guitest::recWindow(events, "off", 100, 100, 100, 100));
+    std::unique_ptr<RecWindow> window(guitest::recWindow(events, "window", 100, 100, 100, 100));
+    under->setDepth(0.1f);
+    off->setDepth(0.5f);
+    off->setActive(false, false);
     EXPECT_EQ(frames(), "window:in");
-    window.setVisible(false);
-    EXPECT_FALSE(window.isInteractive());
+    window->setVisible(false);
+    EXPECT_FALSE(window->isInteractive());
     // The roll skips the now inactive window; the change of object still
     // tells it that the pointer left.
     EXPECT_EQ(frames(), "window:out under:in");
-    off.setActive(true, false);
+    off->setActive(true, false);
     EXPECT_EQ(frames(), "under:out off:in");
 }
 
 TEST_F(InteractionCursor, FocusBlocksEverythingOutsideItsSubtree) {
     ASSERT_TRUE(start("1 move 115 115\n2 move 200 200\n3 move 350 350\n4 move 351 351\n"));
-    auto* window = new RecWindow(events, "W", "Modal", "gui_blank.png", hgeVector(100, 100),
-                                 hgeVector(200, 200), nullptr, false);
-    auto* child = new RecWindow(events, "C", "Inner", "gui_blank.png", hgeVector(10, 10),
-                                hgeVector(50, 50), window, false);
-    window->getController()->addChild(child);
-    RecBox cover(events, "cover", 0, 0, 400, 400, 0.99f);
+    auto* window = guitest::recWindow(events, "W", 100, 100, 200, 200);
+    guitest::recWindow(events, "C", 10, 10, 50, 50, window);
+    std::unique_ptr<RecWindow> cover(guitest::recWindow(events, "cover", 0, 0, 402, 402));
+    cover->setDepth(0.99f);
     cursor()->setFocusObject(window);
     // Outside the window, on the cover, nothing may be hit.
     EXPECT_EQ(frames(3), "C:in | C:out C:out W:in | W:out");
@@ -145,7 +147,7 @@ static GuiWindow* s_dialog = nullptr;
 TEST_F(InteractionCursor, ButtonClosingItsOwnWindowOnPressStopsTheFrameSafely) {
     ASSERT_TRUE(start("1 move 215 215\n2 press left\n3 release left\n4 move 216 216\n"));
     const std::size_t registered = cursor()->size();
-    s_dialog = guitest::window("Dialog", 200, 200, 100, 80);
+    s_dialog = guitest::recWindow(events, "Dialog", 200, 200, 100, 80);
     GuiButton* close = s_dialog->getController()->addButton("Close", "gui_little_button.png",
                                                             hgeVector(10, 10), hgeVector(18, 18));
     EXPECT_GT(close->getDepth(), s_dialog->getDepth());

@@ -63,32 +63,14 @@ private:
     std::string m_label;
 };
 
-// A bare interactional object: a box given in screen pixels and a depth.
-class Box : public InteractionalObject {
-public:
-    Box(float x1, float y1, float x2, float y2, float depth)
-        : m_screen(x1, y1, x2, y2), m_depth(depth) {}
-
-    // The pointer works in world coordinates: screen minus half the view.
-    void getBoundingBox(hgeRect& rect) override {
-        rect = hgeRect(m_screen.x1 - 400, m_screen.y1 - 300, m_screen.x2 - 400, m_screen.y2 - 300);
-    }
-    float getDepth() override { return m_depth; }
-    void setDepth(float depth) override { m_depth = depth; }
-
-private:
-    hgeRect m_screen;
-    float m_depth;
-};
-
-using RecBox = Recording<Box>;
 using RecWindow = Recording<GuiWindow>;
 
-// A window made from values, without a frame, listed under `parent` if any.
-inline GuiWindow* window(const std::string& name, float x, float y, float w, float h,
-                         GuiBase* parent = nullptr) {
-    auto* made =
-        new GuiWindow(name, "gui_blank.png", hgeVector(x, y), hgeVector(w, h), parent, false);
+// A recording window "label" on gui_blank.png at (x, y), w x h (its cut
+// sprite, and so its box, is 2 pixels smaller), listed under `parent` if any.
+inline RecWindow* recWindow(Events& events, const std::string& label, float x, float y, float w,
+                            float h, GuiBase* parent = nullptr) {
+    auto* made = new RecWindow(events, label, label, "gui_blank.png", hgeVector(x, y),
+                               hgeVector(w, h), parent, false);
     if (parent) {
         parent->getController()->addChild(made);
     }
