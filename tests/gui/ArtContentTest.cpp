@@ -79,7 +79,7 @@ TEST(ArtContent, EveryImageDecodesWithAlphaAtItsSizeAndCutOnesKeepTheirMarginCle
     EXPECT_TRUE(sizes.empty()) << sizes.begin()->first << " is missing";
 }
 
-TEST(ArtContent, FullScreenPicturesWindowFaceAndSliderTrackAreSolid) {
+TEST(ArtContent, FullScreenPicturesWindowFaceSliderTrackAndFrameAreSeamless) {
     // Drawn at (0, 0) from pixel (1, 1): any hole shows the white clear colour.
     for (const char* file :
          {"gui_overview.png", "sprite_win.png", "sprite_town.png", "gui_menu_background.png"}) {
@@ -90,22 +90,19 @@ TEST(ArtContent, FullScreenPicturesWindowFaceAndSliderTrackAreSolid) {
             << file;
     }
     // The window face is one colour wherever it is cut.
-    const Picture blank(kGfx + "gui_blank.png");
-    ASSERT_TRUE(blank.ok());
+    const Picture blank(kGfx + "gui_blank.png"), track(kGfx + "sprite_line.png");
+    ASSERT_TRUE(blank.ok() && track.ok());
     EXPECT_EQ(blank.count(0, 0, blank.width(), blank.height(),
                           [&](int x, int y) { return blank.at(x, y) == kPanel; }),
               blank.width() * blank.height());
     // The track's three shown rows are opaque and the same along the track.
-    const Picture track(kGfx + "sprite_line.png");
-    ASSERT_TRUE(track.ok());
     EXPECT_EQ(track.count(0, 1, track.width(), 4,
                           [&](int x, int y) {
                               return track.alpha(x, y) == 255 && track.at(x, y) == track.at(0, y);
                           }),
               track.width() * 3);
-}
 
-TEST(ArtContent, FramePiecesJoinWithoutSeams) {
+    // The frame pieces join without seams.
     const Picture edge(kGfx + "sprite_guiSide.bmp");
     const Picture corner(kGfx + "gui_window.png");
     ASSERT_TRUE(edge.ok() && corner.ok());

@@ -1,5 +1,7 @@
 // The widget base: building from gui.xml records, the children's order and
-// lookup, ownership on destruction, the frame and what reaches children.
+// lookup, ownership on destruction, the frame and what reaches children; then
+// windows: depth offsets of children, pictures and frame, the "border"
+// attribute and the frame as part of the clickable area.
 #include "InteractionTestSupport.h"
 #include "resource/XmlReader.h"
 
@@ -51,16 +53,14 @@ TEST_F(GuiBaseTest, RootRecordBuildsItsTreeRelativeToEachParentAndKindByKind) {
     // Depth first: the grandchild under the earlier child wins over the later
     // direct child of the same name.
     EXPECT_EQ(root.findChild("Twin")->getParentWidget(), child);
-    EXPECT_NE(root.findChild("Early Button"), nullptr);
-    EXPECT_EQ(root.findChild("Nope"), nullptr);
-    EXPECT_EQ(root.findChild("Root"), nullptr);
+    EXPECT_TRUE(root.findChild("Early Button") && !root.findChild("Nope") &&
+                !root.findChild("Root"));
     // Without built children the search stays on the first level.
     Widget codeRoot("Code Root");
     Widget* a = new Widget("A", &codeRoot);
     Widget* deep = new Widget("Deep", a);
-    EXPECT_EQ(codeRoot.findChild("Deep"), nullptr);
-    EXPECT_EQ(codeRoot.findChild("A"), a);
-    EXPECT_EQ(a->findChild("Deep"), deep);
+    EXPECT_TRUE(!codeRoot.findChild("Deep") && codeRoot.findChild("A") == a &&
+                a->findChild("Deep") == deep);
     // Images only go to windows.
     codeRoot.createChildren(record("Root"));
     EXPECT_EQ(logged("WW", "GuiBase::createChildren",
@@ -84,8 +84,14 @@ TEST_F(GuiBaseTest, RootRecordBuildsItsTreeRelativeToEachParentAndKindByKind) {
     EXPECT_EQ(logged("WW", "xml::findAttribute", "element doesnt have attribute gfx"), 1);
 }
 
-TEST_F(GuiBaseTest, DestroyingARootDestroysEachOwnedDescendantOnce) {
-    const std::size_t registered = cursor()->size();
+TEST_F(GuiBaseTest, ThePointerIsMadeOnceAndARootDestroysEachOwnedDescendantOnce) {
+    // Not made at the start here: made on first use, once, for the engine.
+    FiscoraCursor* pointer = cursor();
+    EXPECT_TRUE(cursor() == pointer && Engine::instance()->getCursor() == pointer);
+    EXPECT_EQ(logged("II", "InteractionalObject::getCursor", "no cursor, creating one now"), 1);
+    EXPECT_EQ(log.countPrefix("[WW] [Engine::setCursor]"), 0);
+    EXPECT_FLOAT_EQ(pointer->getZ(), 50.0f);
+    const std::size_t registered = pointer->size();
     auto* root = new Widget("root");
     new Widget("a2", new Widget("a1", new Widget("a", root)));
     auto* kept = new Widget("kept", root);
@@ -97,8 +103,8 @@ TEST_F(GuiBaseTest, DestroyingARootDestroysEachOwnedDescendantOnce) {
     // Deleted on its own first: the root must not destroy it again.
     delete early;
     // Removed: unlinked, not destroyed, and only once.
-    EXPECT_EQ(root->getController()->removeChild(removed), removed);
-    EXPECT_EQ(root->getController()->removeChild(removed), nullptr);
+    EXPECT_TRUE(root->getController()->removeChild(removed) == removed &&
+                !root->getController()->removeChild(removed));
     EXPECT_EQ(root->getController()->getCount(), 3u);
     // Made under the root but never added to its list.
     auto* loose = new GuiBase("Loose", root);
@@ -138,9 +144,7 @@ TEST_F(GuiBaseTest, RecordsWithMissingValuesOrNoFileGetDefaultsAndTheirLines) {
 
     log.take();
     XmlReader reader("no_such_gui_file.xml");
-    TiXmlElement* element = reader.getRootChildElement("testGui", "guiId", "Root");
-    EXPECT_EQ(element, nullptr);
-    GuiWindow window(element, true, nullptr);
+    GuiWindow window(reader.getRootChildElement("testGui", "guiId", "Root"), true, nullptr);
     EXPECT_EQ(logged("EE", "GuiBase::createGui", "got null element"), 1);
     EXPECT_TRUE(window.getSprite() == nullptr && window.getController()->getCount() == 0);
     // Without a sprite there is no box: the pointer never hits it.
@@ -230,4 +234,57 @@ TEST_F(GuiBaseTest, VisibilityAlphaAndDepthReachImagesAndChildren) {
     root.setPosition(300, 200);
     EXPECT_EQ(xy(hgeVector(root.getRect().x1, root.getRect().x2)), "300,1102");
     EXPECT_FLOAT_EQ(child->getPosition().x, 0);
+}
+
+class GuiWindowTest : public guitest::GuiTest {};
+
+TEST_F(GuiWindowTest, DepthOffsetsTheBorderAttributeAndTheValueConstructor) {
+    ASSERT_TRUE(start());
+    GuiWindow window(record("Layered"), true, nullptr);
+    // "z" gives the window's depth; what is built in it sits 0.01 above.
+    EXPECT_EQ(tree(&window), "Layered 100,100..300,200 z0.4 [Inner 110,110..160,160 z0.41]");
+    ASSERT_EQ(window.getPictureCount(), 1u);
+    const Sprite& picture = *window.getPictures()[0];
+    window.createBorder(hgeVector(0, 0));
+    window.setDepth(0.6f);
+    EXPECT_EQ(tree(&window), "Layered 100,100..300,200 z0.6 [Inner 110,110..160,160 z0.601]");
+    EXPECT_FLOAT_EQ(picture.getZ(), 0.602f);
+    ASSERT_EQ(window.getImages().size(), 8u);
+    for (const auto& piece : window.getImages()) {
+        EXPECT_FLOAT_EQ(piece->getZ(), 0.599f);
+    }
+
+    // A missing "border" builds the frame hidden; "1" shows it; "0" and "no"
+    // build none.
+    // "<id>:<pieces>/<shown>", then "w" when the missing attribute was warned of.
+    std::string seen;
+    for (const std::string id : {"BorderMissing", "BorderOne", "BorderZero", "BorderNo"}) {
+        log.take();
+        GuiWindow window(record(id), false, nullptr);
+        const auto& pieces = window.getImages();
+        seen +=
+            id + ":" + std::to_string(pieces.size()) + "/" +
+            std::to_string(std::count_if(pieces.begin(), pieces.end(),
+                                         [](const auto& piece) { return piece->isVisible(); })) +
+            (logged("WW", "xml::findAttribute", "element doesnt have attribute border") ? "w "
+                                                                                        : " ");
+    }
+    EXPECT_EQ(seen, "BorderMissing:8/0w BorderOne:8/8 BorderZero:0/0 BorderNo:0/0 ");
+    GuiWindow parent("Parent", "gui_blank.png", hgeVector(100, 100), hgeVector(300, 200), nullptr,
+                     true);
+    EXPECT_EQ(parent.getImages().size(), 8u);
+    EXPECT_EQ(xy(parent.getOffset()), "0,0");
+    GuiWindow* child = guitest::recWindow(events, "Child", 20, 30, 50, 50, &parent);
+    EXPECT_TRUE(child->getImages().empty());
+    EXPECT_EQ(xy(child->getOffset()), "20,30");
+    EXPECT_EQ(tree(&parent), "Parent 100,100..400,300 z0.85 [Child 120,130..170,180 z0.95]");
+}
+
+// The frame is 32 pixels wide on every side, whatever the window's height.
+TEST_F(GuiWindowTest, FrameIsPartOfTheClickableAreaAndNoMore) {
+    ASSERT_TRUE(
+        start("1 move 180 180\n2 move 320 240\n3 move 250 300\n4 move 340 240\n5 move 150 240\n"));
+    // At (200, 200); its sprite is 98 x 78, so the frame spans 168..330 x 168..310.
+    guitest::RecWindow window(events, "W", record("BorderOne"), false, nullptr);
+    EXPECT_EQ(frames(5), "W:in | W:on | W:on | W:out |");
 }

@@ -1,6 +1,6 @@
 // The pointer's per-frame work, driven through the engine's autopilot: which
 // object is hit, and which events it gets in which order.
-#include <utility>
+#include <array>
 
 #include "InteractionTestSupport.h"
 #include "gui/GuiButton.h"
@@ -10,16 +10,14 @@ using guitest::RecWindow;
 const char* const kDeleted =
     "that click caused the current object to be deallocating, breaking interaction";
 
-// The boxes a case can use, by label: A; E, its twin of equal depth; L over
-// A's area, between A and B in depth; B, deeper, over A's lower right; C
-// apart from A; U under and around all of them.
-struct BoxSpec {
-    char label;
-    float x1, y1, x2, y2, depth;
-};
-const BoxSpec kBoxes[] = {{'A', 100, 100, 200, 200, 0.5f}, {'E', 100, 100, 200, 200, 0.5f},
-                          {'L', 100, 100, 200, 200, 0.6f}, {'B', 150, 150, 250, 250, 0.7f},
-                          {'C', 300, 100, 350, 150, 0.5f}, {'U', 0, 0, 400, 400, 0.1f}};
+// The windows a case can use, by label, as x, y, width, height and depth
+// (a window's box is its size less 2): A at 100..200; E, its twin of equal
+// depth; L over A's area, between A and B in depth; B, deeper, at 150..250
+// over A's lower right; C apart from A; U under and around all of them.
+const std::map<char, std::array<float, 5>> kBoxes = {
+    {'A', {100, 100, 102, 102, 0.5f}}, {'E', {100, 100, 102, 102, 0.5f}},
+    {'L', {100, 100, 102, 102, 0.6f}}, {'B', {150, 150, 102, 102, 0.7f}},
+    {'C', {300, 100, 52, 52, 0.5f}},   {'U', {0, 0, 402, 402, 0.1f}}};
 
 // Boxes made in the given order, a script, the events of each frame
 // ("<box>:click" marks a frame that ends with the box clicked) and the
@@ -70,19 +68,17 @@ const EventCase kEventCases[] = {
 TEST_P(InteractionCursor, FrameByFrame) {
     const EventCase& c = GetParam();
     ASSERT_TRUE(start(c.script));
-    std::map<char, RecWindow*> boxes;
+    std::map<char, std::unique_ptr<RecWindow>> boxes;
     for (const char* label = c.boxes; *label; ++label) {
-        const BoxSpec& b = *std::find_if(std::begin(kBoxes), std::end(kBoxes),
-                                         [&](const BoxSpec& spec) { return spec.label == *label; });
-        boxes[b.label] =
-            guitest::recWindow(events, {b.label}, b.x1, b.y1, b.x2 - b.x1 + 2, b.y2 - b.y1 + 2);
-        boxes[b.label]->setDepth(b.depth);
+        const auto& [x, y, w, h, depth] = kBoxes.at(*label);
+        boxes[*label].reset(guitest::recWindow(events, {*label}, x, y, w, h));
+        boxes[*label]->setDepth(depth);
     }
     if (*c.kill) {
         const std::string kill = c.kill;
         boxes[kill[0]]->onEvent = [&boxes, kill](const std::string& event) {
             if (kill.substr(2, kill.size() - 4) == event) {
-                delete std::exchange(boxes[kill.back()], nullptr);
+                boxes[kill.back()].reset();
             }
         };
     }
@@ -95,12 +91,9 @@ TEST_P(InteractionCursor, FrameByFrame) {
     };
     const std::string expected = c.frames;
     EXPECT_EQ(frames(1 + std::count(expected.begin(), expected.end(), '|')), expected);
-    EXPECT_EQ(cursor()->getCurrentObject(), c.current ? boxes.at(c.current) : nullptr);
+    EXPECT_EQ(cursor()->getCurrentObject(), c.current ? boxes.at(c.current).get() : nullptr);
     EXPECT_EQ(cursor()->getPreviousObject(), cursor()->getCurrentObject());
     EXPECT_EQ(logged("WW", "FiscoraCursor::update", kDeleted), *c.kill ? 1 : 0);
-    for (const auto& entry : boxes) {
-        delete entry.second;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, InteractionCursor, ::testing::ValuesIn(kEventCases),
@@ -118,7 +111,6 @@ TEST_F(InteractionCursor, InactiveAndHiddenObjectsAreNeverHit) {
     off->setActive(false, false);
     EXPECT_EQ(frames(), "window:in");
     window->setVisible(false);
-    EXPECT_FALSE(window->isInteractive());
     // The roll skips the now inactive window; the change of object still
     // tells it that the pointer left.
     EXPECT_EQ(frames(), "window:out under:in");
@@ -161,19 +153,4 @@ TEST_F(InteractionCursor, ButtonClosingItsOwnWindowOnPressStopsTheFrameSafely) {
     frame(2);
     EXPECT_EQ(cursor()->getCurrentObject(), nullptr);
     EXPECT_EQ(logged("WW", "FiscoraCursor::update", kDeleted), 1);
-}
-
-TEST_F(InteractionCursor, PointerIsCreatedOnFirstUseOnce) {
-    test::HeadlessEngine engine;
-    ASSERT_TRUE(engine.ok());
-    if (Engine::instance()->getCursor()) {
-        GTEST_SKIP() << "a pointer exists already in this process";
-    }
-    log.take();
-    FiscoraCursor* first = InteractionalObject::getCursor();
-    EXPECT_TRUE(InteractionalObject::getCursor() == first &&
-                Engine::instance()->getCursor() == first);
-    EXPECT_EQ(logged("II", "InteractionalObject::getCursor", "no cursor, creating one now"), 1);
-    EXPECT_EQ(log.countPrefix("[WW] [Engine::setCursor]"), 0);
-    EXPECT_FLOAT_EQ(first->getZ(), 50.0f);
 }

@@ -100,18 +100,15 @@ inline std::string tree(GuiBase* widget) {
 // A sprite as "x,y wxh hot x,y flip xy r rotation z depth", then "cam" when
 // it moves with the camera.
 inline std::string describe(const Sprite& picture) {
-    const hgeSprite* s = picture.getSprite();
-    float hx = -1, hy = -1;
+    const hgeSprite& s = *picture.getSprite();
+    float hx = 0, hy = 0;
     bool fx = false, fy = false;
-    if (s) {
-        s->GetHotSpot(&hx, &hy);
-        s->GetFlip(&fx, &fy);
-    }
+    s.GetHotSpot(&hx, &hy);
+    s.GetFlip(&fx, &fy);
     std::ostringstream out;
-    out << xy(picture.getPosition()) << " " << (s ? s->GetWidth() : 0) << "x"
-        << (s ? s->GetHeight() : 0) << " hot" << hx << "," << hy << " flip" << fx << fy << " r"
-        << picture.getRotation() << " z" << picture.getZ()
-        << (picture.movesWithCam() ? " cam" : "");
+    out << xy(picture.getPosition()) << " " << s.GetWidth() << "x" << s.GetHeight() << " hot" << hx
+        << "," << hy << " flip" << fx << fy << " r" << picture.getRotation() << " z"
+        << picture.getZ() << (picture.movesWithCam() ? " cam" : "");
     return out.str();
 }
 
@@ -124,12 +121,15 @@ protected:
     // The pointer goes first, so that the engine it holds shuts down in full.
     ~GuiTest() override { delete Engine::instance()->getCursor(); }
 
-    // Starts the engine with the script; false when it or the records failed.
+    // Starts the engine with the script (none when empty); false when it or
+    // the records failed.
     // The pointer is made at once, so that it is updated first in a frame,
     // unless `pointer` is false; the first widget makes it then.
     bool start(const std::string& script = "", bool pointer = true) {
-        test::writeFile(m_dir.path() + "/script.txt", script);
-        setenv("FISCORA_AUTOPILOT", (m_dir.path() + "/script.txt").c_str(), 1);
+        if (!script.empty()) {
+            test::writeFile(m_dir.path() + "/script.txt", script);
+            setenv("FISCORA_AUTOPILOT", (m_dir.path() + "/script.txt").c_str(), 1);
+        }
         // The start is logged but not captured.
         Log::instance()->stopCapture();
         m_engine = std::make_unique<test::HeadlessEngine>();
