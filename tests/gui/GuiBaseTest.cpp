@@ -185,16 +185,14 @@ TEST_F(GuiBaseTest, CreateGuiFormsAndTheEightFramePiecesOfCreateBorder) {
         pieces.push_back(guitest::describe(*piece));
     }
     const std::string rest = " hot0,0 flip";
-    EXPECT_EQ(pieces, (std::vector<std::string>{
-                          "68,68 32x32" + rest + "00 r0 z0.85 cam",
-                          "300,68 32x32" + rest + "10 r0 z0.85 cam",
-                          "68,199 32x32" + rest + "01 r0 z0.85 cam",
-                          "300,199 32x32" + rest + "11 r0 z0.85 cam",
-                          "100,68 200x32" + rest + "00 r0 z0.85 cam",
-                          "100,199 200x32" + rest + "01 r0 z0.85 cam",
-                          "100,100 99x32" + rest + "11 r1.57 z0.85 cam",
-                          "332,100 99x32" + rest + "00 r1.57 z0.85 cam",
-                      }));
+    EXPECT_EQ(
+        pieces,
+        (std::vector<std::string>{
+            "68,68 32x32" + rest + "00 r0 z0.85 cam", "300,68 32x32" + rest + "10 r0 z0.85 cam",
+            "68,199 32x32" + rest + "01 r0 z0.85 cam", "300,199 32x32" + rest + "11 r0 z0.85 cam",
+            "100,68 200x32" + rest + "00 r0 z0.85 cam", "100,199 200x32" + rest + "01 r0 z0.85 cam",
+            "100,100 99x32" + rest + "11 r1.57 z0.85 cam",
+            "332,100 99x32" + rest + "00 r1.57 z0.85 cam"}));
     // The picture gets back the margin the cut left out.
     float tx, ty, tw, th;
     widget.getSprite()->GetTextureRect(&tx, &ty, &tw, &th);

@@ -54,6 +54,7 @@ public:
 private:
     void note(const std::string& event) {
         m_events.push_back(m_label + ":" + event);
+        // A copy: the action may delete this object, and the function with it.
         if (auto action = onEvent) {
             action(event);
         }
@@ -239,10 +240,7 @@ public:
     }
 
 private:
-    struct Free {
-        void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-    };
-    std::unique_ptr<SDL_Surface, Free> m_surface;
+    std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> m_surface{nullptr, SDL_FreeSurface};
     bool m_hasAlpha = false;
 };
 
