@@ -1,14 +1,22 @@
+// The frame loop and what it walks: states, the logic pass, the draw queue,
+// keyboard input, the camera and the debug overlays.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
+#include "core/Camera.h"
+#include "core/DebugDraw.h"
 #include "core/Engine.h"
-#include "core/Log.h"
+#include "core/InputEventQueue.h"
+#include "core/InputManager.h"
+#include "core/Keyboard.h"
 #include "core/Logic.h"
+#include "core/Manager.h"
 #include "core/Renderable.h"
 #include "core/State.h"
 #include "core/StateMachine.h"
@@ -16,149 +24,294 @@
 
 namespace {
 
-struct Counts {
-    int input = 0;
-    int update = 0;
-    int logic = 0;
-};
+using Trace = std::vector<std::string>;
 
-class CountingState : public State {
+// A top state that reads the keyboard as the game's states do, counts its
+// calls and notes, each frame, the backspace events the previous frame made
+// readable.
+class ProbeState : public State {
 public:
-    explicit CountingState(Counts& counts) : m_counts(counts) {}
     void enter() override {}
     void exit() override {}
-    void processInput() override { ++m_counts.input; }
-    void update(float) override { ++m_counts.update; }
-
-private:
-    Counts& m_counts;
+    void processInput() override {
+        ++input;
+        InputManager::processInput(InputManager::instance());
+    }
+    void update(float) override {
+        ++updates;
+        std::vector<int> values;
+        for (const InputEvent& event : InputEventQueue::instance()->readable(1)) {
+            if (event.action == Keyboard::ActionBackspace) {
+                values.push_back(static_cast<int>(event.second));
+            }
+        }
+        frames.push_back(values);
+    }
+    int input = 0, updates = 0;
+    std::vector<std::vector<int>> frames;
 };
 
-class CountingLogic : public Logic {
+// Notes its name in a shared trace, then runs its action once, if any.
+class Probe : public Logic {
 public:
-    explicit CountingLogic(Counts& counts) : m_counts(counts) {}
-    void update(float) override { ++m_counts.logic; }
+    Probe(std::string name, Trace& trace, int stopAt = 0)
+        : m_name(std::move(name)), m_trace(trace), m_stopAt(stopAt) {}
+    void update(float) override {
+        m_trace.push_back(m_name);
+        if (static_cast<int>(m_trace.size()) == m_stopAt) {
+            Engine::instance()->setRunning(false);
+        }
+        if (action) {
+            // Cleared first: the action may delete this object.
+            auto run = action;
+            action = nullptr;
+            run(this);
+        }
+    }
+    std::function<void(Probe*)> action;
 
 private:
-    Counts& m_counts;
+    std::string m_name;
+    Trace& m_trace;
+    int m_stopAt;
 };
 
-// A screen-fixed shape that notes when it is drawn.
+// A shape that notes when it is drawn: fixed to the screen, or else placed
+// in the world and culled against the view.
 class Marker : public Renderable {
 public:
     Marker(int id, float z, std::vector<int>& order) : m_id(id), m_order(order) {
         m_z = z;
         m_movesWithCam = true;
     }
-    void render() override { m_order.push_back(m_id); }
-
-private:
-    int m_id;
-    std::vector<int>& m_order;
-};
-
-// An object placed in the world, culled against the view.
-class WorldBox : public Renderable {
-public:
-    WorldBox(float x, float y, std::vector<int>& order) : m_order(order) {
-        m_position = hgeVector(x, y);
+    void placeInWorld(float x) {
+        m_movesWithCam = false;
+        m_position = hgeVector(x, 0);
     }
-    void render() override { m_order.push_back(99); }
+    void render() override { m_order.push_back(m_id); }
     void getScreenBoundingBox(hgeRect& rect) override {
         rect.Set(m_screenPosition.x, m_screenPosition.y, m_screenPosition.x + 10,
                  m_screenPosition.y + 10);
     }
 
 private:
+    int m_id;
     std::vector<int>& m_order;
 };
 
-void writeScript(const std::string& text) {
-    std::ofstream("script.txt") << text;
+// Runs the frame loop headless, with the keyboard installed, until the
+// autopilot `script` or the running flag ends it.
+void runLoop(const std::string& script, State* state) {
+    test::writeFile("script.txt", script);
     setenv("FISCORA_AUTOPILOT", "script.txt", 1);
+    ASSERT_TRUE(Engine::instance()->init(true));
+    InputManager::setInputInterface("Keyboard");
+    StateMachine::instance()->changeState(state);
+    Engine::instance()->getHge()->System_Start();
+    StateMachine::instance()->changeState(nullptr);
+    Engine::destroy();
+    InputManager::destroy();  // lets go of the engine's last reference
+}
+
+Trace logicPass(Trace& trace) {
+    trace.clear();
+    Manager<Logic*>::instance()->update(0.016f);
+    return trace;
 }
 
 }  // namespace
 
-TEST(Engine, EscapeEndsTheFrameBeforeTheStatesUpdateAndTheLogicPass) {
-    writeScript("3 key escape down\n");
-    setenv("FISCORA_FIXED_DT", "0.016", 1);
-    Engine* engine = Engine::instance();
-    ASSERT_TRUE(engine->init(true));
-    Counts counts;
-    CountingState state(counts);
-    CountingLogic logic(counts);
-    StateMachine::instance()->changeState(&state);
-    engine->getHge()->System_Start();
+TEST(Engine, TheRunningFlagEndsTheLoopAfterTheWholeFrameAndEscapeBeforeTheUpdates) {
+    Trace trace;
+    ProbeState stopped;
+    {
+        Probe stopper("stopper", trace, 4);
+        runLoop("", &stopped);
+    }
+    EXPECT_EQ(stopped.updates, 4);
+    EXPECT_EQ(trace.size(), 4u);
+
+    trace.clear();
+    ProbeState escaped;
+    Probe logic("logic", trace);
+    runLoop("3 key escape down\n", &escaped);
     // Frames 1 and 2 ran whole; frame 3 read input and stopped at Escape.
-    EXPECT_EQ(counts.input, 3);
-    EXPECT_EQ(counts.update, 2);
-    EXPECT_EQ(counts.logic, 2);
-    StateMachine::instance()->changeState(nullptr);
-    Engine::destroy();
+    EXPECT_EQ(escaped.input, 3);
+    EXPECT_EQ(escaped.updates, 2);
+    EXPECT_EQ(trace.size(), 2u);
 }
 
-TEST(Engine, ClearingTheRunningFlagEndsTheLoopAfterThatWholeFrame) {
-    writeScript("");
-    Engine* engine = Engine::instance();
-    ASSERT_TRUE(engine->init(true));
-    Counts counts;
-    CountingState state(counts);
-    class Stopper : public Logic {
-    public:
-        explicit Stopper(Counts& counts) : m_counts(counts) {}
-        void update(float) override {
-            if (++m_counts.logic == 4) {
-                Engine::instance()->setRunning(false);
-            }
-        }
-        Counts& m_counts;
-    } stopper(counts);
-    StateMachine::instance()->changeState(&state);
-    engine->getHge()->System_Start();
-    EXPECT_EQ(counts.update, 4);
-    EXPECT_EQ(counts.logic, 4);
-    StateMachine::instance()->changeState(nullptr);
-    Engine::destroy();
-}
-
-TEST(Engine, DrawsByDepthAndKeepsRegistrationOrderForEqualDepths) {
-    writeScript("");
-    Engine* engine = Engine::instance();
-    ASSERT_TRUE(engine->init(true));
+TEST(Engine, DrawsByDepthKeepsRegistrationOrderForEqualDepthsAndCullsTheWorld) {
+    ASSERT_TRUE(Engine::instance()->init(true));
     std::vector<int> order;
     {
-        Marker top(1, 0.9f, order), lowA(2, 0.1f, order), mid(3, 0.5f, order), lowB(4, 0.1f, order);
-        Marker lowC(5, 0.1f, order);
-        engine->drawFrame();
+        Marker top(1, 0.9f, order), lowA(2, 0.1f, order), mid(3, 0.5f, order);
+        Marker lowB(4, 0.1f, order), lowC(5, 0.1f, order);
+        Engine::instance()->drawFrame();
         EXPECT_EQ(order, (std::vector<int>{2, 4, 5, 3, 1}));
         order.clear();
         lowA.setVisible(false);
-        engine->drawFrame();
+        Engine::instance()->drawFrame();
         EXPECT_EQ(order, (std::vector<int>{4, 5, 3, 1}));
     }
     order.clear();
-    {
-        // World objects are culled unless their box meets the view.
-        WorldBox onScreen(0, 0, order), offScreen(2000, 0, order);
-        engine->drawFrame();
-        EXPECT_EQ(order, (std::vector<int>{99}));
-    }
+    // World objects are drawn only when their box meets the view.
+    Marker onScreen(6, 0, order), offScreen(7, 0, order);
+    onScreen.placeInWorld(0);
+    offScreen.placeInWorld(2000);
+    Engine::instance()->drawFrame();
+    EXPECT_EQ(order, std::vector<int>{6});
     Engine::destroy();
 }
 
 TEST(Engine, ASecondCursorReplacesTheFirstWithAWarning) {
-    Log::instance()->startCapture();
-    Engine* engine = Engine::instance();
-    auto* first = reinterpret_cast<Cursor*>(0x10);
+    test::LogCapture log;
     auto* second = reinterpret_cast<Cursor*>(0x20);
-    engine->setCursor(first);
-    engine->setCursor(second);
-    const auto lines = Log::instance()->stopCapture();
-    EXPECT_EQ(engine->getCursor(), second);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(
-        lines[0],
-        "[WW] [Engine::setCursor]\t\tm_cursor is already set, proceeding to overwrite but you "
-        "probably have a memory leak");
+    Engine::instance()->setCursor(reinterpret_cast<Cursor*>(0x10));
+    Engine::instance()->setCursor(second);
+    EXPECT_EQ(Engine::instance()->getCursor(), second);
+    EXPECT_EQ(log.lines(), Trace{test::logLine("WW", "Engine::setCursor",
+                                               "m_cursor is already set, proceeding to overwrite "
+                                               "but you probably have a memory leak")});
+}
+
+TEST(Keyboard, AKeyIsPressedThenHeldThenReleasedOnce) {
+    ProbeState state;
+    runLoop("2 key backspace down\n4 key backspace up\n7 quit\n", &state);
+    // Frame n reads what frame n - 1 posted: pressed in 2, held in 3,
+    // released (once) in 4.
+    ASSERT_GE(state.frames.size(), 6u);
+    state.frames.resize(6);
+    EXPECT_EQ(state.frames, (std::vector<std::vector<int>>{{}, {}, {0}, {2}, {1}, {}}));
+}
+
+TEST(InputManager, OnlyTheTwoKnownNamesInstallTheKeyboard) {
+    test::LogCapture log;
+    InputManager* input = InputManager::instance();
+    InputManager::setInputInterface("Joystick");
+    EXPECT_FALSE(InputManager::processInput(input));
+    EXPECT_FALSE(InputManager::processInput(nullptr));
+    EXPECT_FALSE(input->hasInterface());
+    const std::string none =
+        test::logLine("EE", "InputManager::processInput", "Input is not initialize");
+    EXPECT_EQ(log.lines(), (Trace{test::logLine("WW", "InputManager::setInputInterface",
+                                                "Unkowned input interfaceJoystick"),
+                                  none, none}));
+    for (const char* name : {"Gamepad", "Keyboard"}) {
+        InputManager::setInputInterface(name);
+        EXPECT_EQ(input->name(), name);
+        EXPECT_TRUE(InputManager::processInput(input)) << name;
+    }
+}
+
+TEST(StateMachine, ExitRunsBeforeEnterAndChangingToTheCurrentStateDoesNothing) {
+    struct Traced : State {
+        Traced(std::string name, Trace& trace) : name(std::move(name)), trace(trace) {}
+        void enter() override { trace.push_back("enter " + name); }
+        void update(float) override {}
+        void exit() override { trace.push_back("exit " + name); }
+        std::string name;
+        Trace& trace;
+    };
+    Trace trace;
+    Traced menu("menu", trace), town("town", trace);
+    StateMachine* machine = StateMachine::instance();
+    for (State* state : {&menu, &menu, &town, &town}) {
+        machine->changeState(state);
+    }
+    EXPECT_EQ(trace, (Trace{"enter menu", "exit menu", "enter town"}));
+    EXPECT_EQ(machine->current(), &town);
+    EXPECT_EQ(machine->previous(), &menu);
+    machine->changeState(nullptr);
+}
+
+TEST(LogicManager, AnObjectDeletingItselfLetsItsSuccessorRunAndIsNeverTouchedAgain) {
+    Trace trace;
+    for (int position = 0; position < 3; ++position) {
+        SCOPED_TRACE(position);
+        std::vector<Probe*> probes;
+        for (int i = 0; i < 3; ++i) {
+            probes.push_back(new Probe(std::to_string(i), trace));
+        }
+        probes[position]->action = [](Probe* self) { delete self; };
+        EXPECT_EQ(logicPass(trace), (Trace{"0", "1", "2"}));
+        Trace rest{"0", "1", "2"};
+        rest.erase(rest.begin() + position);
+        EXPECT_EQ(logicPass(trace), rest);
+        for (int i = 0; i < 3; ++i) {
+            if (i != position) {
+                delete probes[i];
+            }
+        }
+        EXPECT_EQ(Manager<Logic*>::instance()->size(), 0u);
+    }
+}
+
+TEST(LogicManager, APassVisitsAddedObjectsAndNeitherSkipsNorRepeatsAroundRemovedOnes) {
+    Trace trace;
+    Probe a("a", trace), b("b", trace);
+    auto* c = new Probe("c", trace);
+    Probe d("d", trace);
+    auto* e = new Probe("e", trace);
+    Probe* child = nullptr;
+    // a adds an object; b removes one ahead of the pass, d one behind it.
+    a.action = [&](Probe*) { child = new Probe("child", trace); };
+    b.action = [&](Probe*) { delete e; };
+    d.action = [&](Probe*) { delete c; };
+    EXPECT_EQ(logicPass(trace), (Trace{"a", "b", "c", "d", "child"}));
+
+    // An inactive object keeps its place; removing an unknown one is harmless.
+    b.setActive(false);
+    EXPECT_EQ(logicPass(trace), (Trace{"a", "d", "child"}));
+    b.setActive(true);
+    Manager<Logic*>::instance()->remove(&a);
+    Manager<Logic*>::instance()->remove(&a);
+    EXPECT_EQ(logicPass(trace), (Trace{"b", "d", "child"}));
+    Manager<Logic*>::instance()->add(&a);  // back for its destructor
+    delete child;
+}
+
+TEST(Camera, WorldOriginIsTheScreenCentreAndConversionsInvertEachOther) {
+    Camera* camera = Camera::instance();
+    const hgeRect& view = camera->getViewRect();
+    EXPECT_EQ(view.x2 - view.x1, 800.0f);
+    EXPECT_EQ(view.y2 - view.y1, 600.0f);
+    EXPECT_EQ(camera->worldToScreen(hgeVector(0, 0)), hgeVector(400, 300));
+    // Screen positions are truncated toward zero, world ones are exact.
+    EXPECT_EQ(camera->worldToScreen(hgeVector(10.7f, -20.7f)), hgeVector(410, 279));
+    EXPECT_EQ(camera->worldToScreen(hgeVector(-400.5f, -300.5f)), hgeVector(0, 0));
+    EXPECT_EQ(camera->screenToWorld(hgeVector(0.5f, 600)), hgeVector(-399.5f, 300));
+    EXPECT_EQ(camera->worldToScreen(camera->screenToWorld(hgeVector(123, 456))),
+              hgeVector(123, 456));
+}
+
+TEST(DebugDraw, ShapesRegisterOnlyWhenTheConstantIsYes) {
+    struct Box : DebugDraw::Rect {
+        int key() override { return 0x71; }
+        hgeVector topLeft() override { return hgeVector(0, 0); }
+        hgeVector bottomRight() override { return hgeVector(10, 10); }
+    };
+    for (const std::string value : {"yes", "on"}) {
+        SCOPED_TRACE(value);
+        const bool on = value == "yes";
+        test::Installation install;
+        install.addFile("xml", "constants.xml", "<c><Constants debugDraw=\"" + value + "\"/></c>");
+        install.mount();
+        test::LogCapture log;
+        {
+            Box first, second;
+            EXPECT_EQ(first.isEnabled(), on);
+            EXPECT_EQ(DebugDraw::Renderer::instance()->count(), on ? 2u : 0u);
+            std::ostringstream address;
+            address << &first;
+            EXPECT_EQ(log.has(test::logLine("DD", "DebugDraw::Renderer::reg",
+                                            "registering " + address.str())),
+                      on);
+        }
+        EXPECT_EQ(DebugDraw::Renderer::instance()->count(), 0u);
+        EXPECT_EQ(log.countPrefix("[DD] [DebugDraw::Renderer::unreg]\t\tunregistering "),
+                  on ? 2 : 0);
+        EXPECT_EQ(log.countPrefix("[DD] [DebugDraw"), on ? 4 : 0);
+        DebugDraw::Renderer::destroy();
+    }
 }

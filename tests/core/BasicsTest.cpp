@@ -1,0 +1,157 @@
+// The log, the interpolators and the table of drawing depths.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "core/Lerp.h"
+#include "core/Log.h"
+#include "core/ZDepth.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The last line of the log file in this test's own working folder.
+std::string lastLogFileLine() {
+    std::ifstream in("log.log");
+    std::string line, last;
+    while (std::getline(in, line)) {
+        last = line;
+    }
+    return last;
+}
+
+void mountZDepth(test::Installation& install, const std::string& xml) {
+    install.addFile("xml", "zdepth.xml", xml);
+    install.mount();
+    ZDepth::clear();
+}
+
+}  // namespace
+
+TEST(Log, EachLevelWritesItsTagContextAndMessageAsOneFlushedLine) {
+    test::LogCapture log;
+    Log::info("WinMain") << "Initializing engine";
+    EXPECT_EQ(lastLogFileLine(), "[II] [WinMain]\t\tInitializing engine");
+    Log::warning("ZDepth::getZ") << "no depth found with name "
+                                 << "x"
+                                 << ", returning 0.0f";
+    Log::error("Randomizer::getInt") << "value " << 42 << ' ' << 1.5f;
+    Log::debug("resource::Manager::getRaw") << "reading gui.xml";
+    EXPECT_EQ(log.lines(),
+              (Lines{"[II] [WinMain]\t\tInitializing engine",
+                     "[WW] [ZDepth::getZ]\t\tno depth found with name x, returning 0.0f",
+                     "[EE] [Randomizer::getInt]\t\tvalue 42 1.5",
+                     "[DD] [resource::Manager::getRaw]\t\treading gui.xml"}));
+    EXPECT_EQ(lastLogFileLine(), log.lines().back());
+}
+
+TEST(Log, ALineEndedInsideAnotherLinesPiecesDoesNotMixThem) {
+    // A piece computed by a call that itself logs must not leak into the
+    // outer line: the inner line ends first, on its own.
+    test::LogCapture log;
+    auto piece = [] {
+        Log::debug("inner") << "inner message";
+        return std::string("value");
+    };
+    Log::info("outer") << "outer " << piece();
+    EXPECT_EQ(log.lines(), (Lines{"[DD] [inner]\t\tinner message", "[II] [outer]\t\touter value"}));
+}
+
+TEST(Lerp, FloatMovesAtItsSpeedAndStopsExactlyOnTheTargetFromEitherSide) {
+    UnboundLerp<float> lerp(10.0f, 0.0f);
+    struct Step {
+        float target, dt, expected;
+        bool done;
+    } steps[] = {{25, 1, 10, false}, {25, 2, 25, true}, {-5, 2, 5, false}, {-5, 10, -5, true}};
+    for (const Step& step : steps) {
+        lerp.setTarget(step.target);
+        lerp.update(step.dt);
+        EXPECT_FLOAT_EQ(lerp.getCurrent(), step.expected) << step.target << " " << step.dt;
+        EXPECT_EQ(lerp.isDone(), step.done) << step.target << " " << step.dt;
+    }
+}
+
+TEST(Lerp, BoundedFloatStopsAtItsBoundAndIsNeverDoneWhenTheTargetLiesBeyond) {
+    Lerp<float> fade(100.0f, 0.0f, 0.0f, 255.0f);
+    fade.setTarget(300.0f);
+    fade.update(10.0f);
+    EXPECT_EQ(fade.getCurrent(), 255.0f);
+    EXPECT_FALSE(fade.isDone());
+    fade.targetMin();
+    fade.update(1.0f);
+    EXPECT_FLOAT_EQ(fade.getCurrent(), 155.0f);
+    fade.update(10.0f);
+    EXPECT_EQ(fade.getCurrent(), 0.0f);
+    EXPECT_TRUE(fade.isDone());
+    fade.setMax(50.0f);
+    fade.targetMax();
+    fade.update(10.0f);
+    EXPECT_EQ(fade.getCurrent(), 50.0f);
+    EXPECT_TRUE(fade.isDone());
+}
+
+TEST(Lerp, VectorStepsAlongTheLineAndSnapsToTheTarget) {
+    Lerp<hgeVector> slide(10.0f, hgeVector(0, 0));
+    slide.setTarget(hgeVector(30.0f, 40.0f));  // 50 away
+    slide.update(1.0f);
+    // The fast inverse square root is close but not exact.
+    EXPECT_NEAR(slide.getCurrent().x, 6.0f, 0.02f);
+    EXPECT_NEAR(slide.getCurrent().y, 8.0f, 0.02f);
+    slide.update(10.0f);
+    EXPECT_EQ(slide.getCurrent(), hgeVector(30.0f, 40.0f));
+    EXPECT_TRUE(slide.isDone());
+
+    Lerp<hgeVector> still(0.0f, hgeVector(1, 1));
+    still.setTarget(hgeVector(5, 5));
+    still.update(100.0f);
+    EXPECT_EQ(still.getCurrent(), hgeVector(1, 1));
+    still.set(hgeVector(5, 5));
+    still.update(1.0f);
+    EXPECT_TRUE(still.isDone());
+}
+
+TEST(ZDepth, ReadsEveryChildOfTheRootOnceAndTheLaterDuplicateWins) {
+    test::Installation install;
+    mountZDepth(install,
+                "<depths><z key=\"gui_default\" val=\"0.5\"/><level key=\"cursor\" val=\"50\"/>"
+                "<z key=\"gui_default\" val=\"0.7\"/><z key=\"novalue\"/></depths>");
+    test::LogCapture log;
+    ZDepth::readFile();
+    EXPECT_FLOAT_EQ(ZDepth::getZ("gui_default"), 0.7f);
+    EXPECT_FLOAT_EQ(ZDepth::getZ("cursor"), 50.0f);
+    EXPECT_FLOAT_EQ(ZDepth::getZ("novalue"), 0.0f);
+    EXPECT_TRUE(log.from("ZDepth::getZ").empty()) << "a depth without a value is still known";
+    ZDepth::readFile();
+    EXPECT_FLOAT_EQ(ZDepth::getZ("missing"), 0.0f);
+    EXPECT_EQ(log.from("ZDepth::readFile"),
+              Lines{"[WW] [ZDepth::readFile]\t\tfile already read, ignoring"});
+    EXPECT_EQ(log.from("ZDepth::getZ"),
+              Lines{"[WW] [ZDepth::getZ]\t\tno depth found with name missing, returning 0.0f"});
+}
+
+TEST(ZDepth, ABrokenFileLeavesEveryDepthAtZeroWithAWarningPerLookup) {
+    test::Installation install;
+    mountZDepth(install, "<depths><z key=\"a\" val=\"1\"></depths>");
+    test::LogCapture log;
+    ZDepth::readFile();
+    EXPECT_FLOAT_EQ(ZDepth::getZ("a"), 0.0f);
+    EXPECT_EQ(log.from("ZDepth::readFile"),
+              Lines{"[EE] [ZDepth::readFile]\t\tunable to open file, no z levels read"});
+    EXPECT_EQ(log.from("ZDepth::getZ"),
+              Lines{"[WW] [ZDepth::getZ]\t\tno depth found with name a, returning 0.0f"});
+}
+
+TEST(ZDepth, TheShippedTableKeepsThePointerAboveEveryOtherDepth) {
+    ZDepth::clear();
+    ZDepth::readFile();
+    // The pointer is drawn at 50 (see Cursor); every named depth lies below.
+    test::LogCapture log;
+    for (const char* name : {"gui_default", "town_building"}) {
+        EXPECT_LT(ZDepth::getZ(name), 50.0f) << name;
+    }
+    EXPECT_EQ(log.countPrefix("[WW]"), 0);
+}

@@ -1,0 +1,368 @@
+// The audio layer over SDL_mixer, the effect and music players and the game's
+// sound table. Every test has an installation of its own with sounds under snd/.
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "TestSupport.h"
+#include "core/SoundPlayer.h"
+#include "core/SoundRegistry.h"
+#include "core/StreamPlayer.h"
+#include "core/audio/Audio.h"
+
+using namespace audio;
+
+namespace {
+
+// The log contexts of the two sound tables, as the original game wrote them.
+const std::string kEffects = "SoundBase<int,class audiere::RefPtr<class audiere::SoundEffect> >::";
+const std::string kStreams = "SoundBase<int,class audiere::RefPtr<class audiere::OutputStream> >::";
+const std::string kNoFile = "unable to open sound file, returning null";
+const int kTown = 13, kShop = 14, kBank = 15;
+
+BytesPtr fixtureBytes(const std::string& name) {
+    const std::string bytes = test::readFile(test::fixturePath("sound/" + name));
+    return std::make_shared<Bytes>(bytes.begin(), bytes.end());
+}
+
+SampleSourcePtr source(const BytesPtr& bytes, FileFormat format) {
+    return OpenSampleSource(CreateMemoryFile(bytes), format);
+}
+
+class Sound : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* files[][2] = {{"click.wav", "effect.wav"},   {"buy.wav", "effect.wav"},
+                                  {"city.mp3", "tune_a.mp3"},    {"store1.ogg", "tune_a.ogg"},
+                                  {"store2.mp3", "tune_b.mp3"},  {"broken.wav", "garbage.bin"},
+                                  {"broken.mp3", "garbage.bin"}, {"mislabelled.wav", "tune_a.mp3"}};
+        for (const auto& file : files) {
+            m_install.addFixture("snd", file[0], std::string("sound/") + file[1]);
+        }
+    }
+    // The players go, so that the next test, even in this process, starts
+    // with fresh ones.
+    void TearDown() override {
+        dropPlayers();
+        setenv("SDL_AUDIODRIVER", m_driver.c_str(), 1);
+    }
+    static void dropPlayers() {
+        SoundPlayer::destroy();
+        StreamPlayer::destroy();
+        test::Installation::unmount();
+    }
+
+    // Mounts the installation with the two sound switches.
+    void mount(bool soundOn = true, bool musicOn = true) {
+        m_install.addFile("xml", "constants.xml",
+                          std::string("<f><Constants soundEnabled=\"") + (soundOn ? "yes" : "no") +
+                              "\" musicEnabled=\"" + (musicOn ? "yes" : "no") + "\"/></f>");
+        m_install.mount();
+        fx = SoundPlayer::instance();
+        music = StreamPlayer::instance();
+    }
+
+    // Mounts and loads the click as effect 0 and the tracks of the town
+    // (mp3), a shop (ogg) and the bank (another mp3).
+    void start(bool soundOn = true, bool musicOn = true) {
+        mount(soundOn, musicOn);
+        fx->load(0, "click.wav", MULTIPLE, FF_WAV);
+        music->load(kTown, "city.mp3", FF_MP3);
+        music->load(kShop, "store1.ogg", FF_OGG);
+        music->load(kBank, "store2.mp3", FF_MP3);
+        ASSERT_EQ(music->size(), 3u);
+    }
+
+    bool playing(int key) { return music->find(key)->isPlaying(); }
+    double position(int key) { return music->find(key)->getPosition(); }
+    // Stands for time passing in a state.
+    void advance(int key, double seconds) { music->find(key)->setPosition(seconds); }
+
+    const std::string m_driver = std::getenv("SDL_AUDIODRIVER");
+    test::Installation m_install;
+    SoundPlayer* fx = nullptr;
+    StreamPlayer* music = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Sound, FormatsAreRecognisedByTheirBytesAndUndecodableDataGivesNothing) {
+    struct Case {
+        const char* file;
+        FileFormat asked, found;  // found FF_AUTODETECT: refused
+    };
+    for (const Case& c :
+         {Case{"garbage.bin", FF_WAV, FF_AUTODETECT}, Case{"garbage.bin", FF_MP3, FF_AUTODETECT},
+          Case{"tune_a.mp3", FF_WAV, FF_AUTODETECT}, Case{"effect.wav", FF_AUTODETECT, FF_WAV},
+          Case{"tune_a.mp3", FF_AUTODETECT, FF_MP3}, Case{"tune_a.ogg", FF_AUTODETECT, FF_OGG}}) {
+        SampleSourcePtr found = source(fixtureBytes(c.file), c.asked);
+        EXPECT_EQ(found ? found->getFormat() : FF_AUTODETECT, c.found) << c.file << c.asked;
+    }
+    EXPECT_EQ(OpenSampleSource(nullptr, FF_WAV), nullptr);
+    EXPECT_EQ(source(std::make_shared<Bytes>(), FF_AUTODETECT), nullptr);
+
+    // RIFF/WAVE passes the format check but holds no audio chunk.
+    const std::string riff("RIFF\x24\0\0\0WAVEjunk\x04\0\0\0abcd", 24);
+    SampleSourcePtr broken = source(std::make_shared<Bytes>(riff.begin(), riff.end()), FF_WAV);
+    ASSERT_TRUE(broken);
+    DevicePtr device = OpenDevice();
+    ASSERT_TRUE(device->isOpen());
+    EXPECT_EQ(OpenDevice(), device) << "one shared device";
+    EXPECT_EQ(OpenSoundEffect(device, broken, MULTIPLE), nullptr);
+    EXPECT_EQ(OpenSound(device, broken, true), nullptr);
+}
+
+TEST_F(Sound, EffectsOverlapOrRestartAndStopOnlyTheirOwnChannels) {
+    start();
+    test::LogCapture log;
+    fx->load(1, "buy.wav", SINGLE, FF_WAV);
+    EXPECT_TRUE(
+        log.has(test::logLine("DD", "SoundPlayer::load", "loading sound from buy.wav as intey 1")));
+    for (int key : {0, 0, 1, 1}) {
+        fx->play(key);
+    }
+    EXPECT_EQ(fx->find(0)->getPlayingCount(), 2);
+    EXPECT_EQ(fx->find(1)->getPlayingCount(), 1) << "a single effect restarts";
+    fx->stop(1);
+    EXPECT_EQ(fx->find(1)->getPlayingCount(), 0);
+    EXPECT_EQ(fx->find(0)->getPlayingCount(), 2);
+    fx->stop(0);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    // Effects are decoded whole: dropping the file's bytes changes nothing.
+    fx->release("click.wav");
+    EXPECT_FALSE(fx->holdsFile("click.wav"));
+    for (int key : {0, 0, 1}) {
+        fx->play(key);
+    }
+    ASSERT_EQ(Mix_Playing(-1), 3);
+    fx->stopAll();
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    fx->play(1);
+    fx->clear();
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    EXPECT_EQ(fx->size(), 0u);
+    EXPECT_FALSE(fx->holdsFile("buy.wav"));
+}
+
+TEST_F(Sound, UnknownKeysWarnAndMissingOrBrokenFilesStoreNothing) {
+    start();
+    test::LogCapture log;
+    fx->load(4, "nothere.wav", MULTIPLE, FF_WAV);
+    music->load(12, "nothere.mp3", FF_MP3);
+    EXPECT_TRUE(log.has(test::logLine("EE", kEffects + "openFile", kNoFile)));
+    EXPECT_TRUE(log.has(test::logLine("EE", kStreams + "openFile", kNoFile)));
+    EXPECT_EQ(log.countPrefix("[EE] [" + kEffects + "storeSound"), 0) << "not even a null";
+    EXPECT_FALSE(fx->holdsFile("nothere.wav"));
+
+    fx->load(1, "broken.wav", MULTIPLE, FF_WAV);
+    fx->load(2, "mislabelled.wav", MULTIPLE, FF_WAV);
+    music->load(12, "broken.mp3", FF_MP3);
+    const std::string null = "got null value, wont store";
+    EXPECT_EQ(log.count(test::logLine("EE", kEffects + "storeSound", null)), 2);
+    EXPECT_EQ(log.count(test::logLine("EE", kStreams + "storeSound", null)), 1);
+    EXPECT_EQ(fx->size(), 1u);
+    EXPECT_EQ(music->size(), 3u);
+
+    // A new load replaces an entry; a null never does.
+    const SoundEffectPtr first = fx->find(0);
+    fx->load(0, "click.wav", MULTIPLE, FF_WAV);
+    EXPECT_NE(fx->find(0), first);
+    fx->storeSound(0, nullptr);
+    EXPECT_TRUE(fx->find(0) && fx->exists(0));
+
+    log.take();
+    for (int key : {4, 4}) {
+        fx->play(key);
+    }
+    fx->stop(4);
+    fx->setVolume(4, 0.5f);
+    EXPECT_EQ(log.count(test::logLine("WW", kEffects + "exists", "no sound with key 4 found")), 4);
+    EXPECT_EQ(log.take().size(), 4u);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    // An unknown track still silences the current one.
+    music->play(kTown);
+    music->play(12);
+    EXPECT_TRUE(log.has(test::logLine("WW", kStreams + "exists", "no sound with key 12 found")));
+    EXPECT_FALSE(playing(kTown));
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+}
+
+TEST_F(Sound, EachPlayerFollowsItsOwnSwitchAndADisabledOneLoadsButNeverStarts) {
+    for (bool soundOn : {true, false}) {
+        SCOPED_TRACE(soundOn ? "sound on, music off" : "sound off, music on");
+        start(soundOn, !soundOn);
+        EXPECT_EQ(fx->isEnabled(), soundOn);
+        EXPECT_EQ(music->isEnabled(), !soundOn);
+        fx->play(0);
+        for (int key : {kTown, kBank, kTown}) {
+            music->play(key);
+        }
+        EXPECT_EQ(Mix_Playing(-1), soundOn ? 1 : 0);
+        EXPECT_EQ(Mix_PlayingMusic(), soundOn ? 0 : 1);
+        dropPlayers();
+    }
+}
+
+TEST_F(Sound, MusicLoopsAndEveryTrackResumesWhereItStopped) {
+    start();
+    for (int key : {kTown, kShop, kBank}) {
+        EXPECT_TRUE(music->find(key)->getRepeat());
+        EXPECT_GT(music->find(key)->getLength(), 5.0);
+    }
+    for (int key : {kTown, kShop}) {
+        SCOPED_TRACE(key);
+        music->play(key);
+        ASSERT_TRUE(playing(key));
+        advance(key, 3.0);
+        // The flat stops the current track and leaves it current.
+        music->stop(music->getCurrent());
+        EXPECT_FALSE(playing(key));
+        EXPECT_EQ(music->getCurrent(), key);
+        EXPECT_EQ(Mix_PlayingMusic(), 0);
+        EXPECT_GE(position(key), 3.0);
+        music->play(key);
+        EXPECT_TRUE(playing(key));
+        // Restarting from the top would put it near 0.
+        EXPECT_GE(position(key), 3.0 - 0.05);
+        music->play(key);
+        EXPECT_GE(position(key), 3.0 - 0.05) << "playing the current track does not restart it";
+    }
+    // Town, bank, town: the bank stops the shop and each keeps its place.
+    music->play(kBank);
+    EXPECT_FALSE(playing(kShop));
+    EXPECT_EQ(music->getCurrent(), kBank);
+    advance(kBank, 1.5);
+    music->play(kTown);
+    EXPECT_TRUE(playing(kTown));
+    EXPECT_FALSE(playing(kBank));
+    EXPECT_GE(position(kTown), 3.0 - 0.05);
+    EXPECT_GE(position(kBank), 1.5);
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    music->find(kTown)->reset();
+    EXPECT_LT(position(kTown), 1.0);
+}
+
+TEST_F(Sound, MusicVolumeFollowsTheTrackThatPlays) {
+    start();
+    music->setVolume(kTown, 0.5f);
+    music->setVolume(kBank, 2.0f);
+    EXPECT_FLOAT_EQ(music->find(kBank)->getVolume(), 1.0f);
+    music->play(kTown);
+    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME / 2);
+    music->setVolume(kBank, 0.25f);
+    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME / 2) << "a silent track leaves it alone";
+    music->play(kBank);
+    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME / 4);
+}
+
+TEST_F(Sound, MutingLetsWhatSoundsPlayOnAndStartsNothing) {
+    start();
+    fx->play(0);
+    music->play(kTown);
+    advance(kTown, 2.5);
+    fx->setMuted(true);
+    music->setMuted(true);
+    EXPECT_TRUE(fx->isMuted());
+    fx->play(0);
+    music->play(kTown);
+    EXPECT_EQ(fx->find(0)->getPlayingCount(), 1);
+    EXPECT_TRUE(playing(kTown));
+
+    // Entering the bank stops the town's track, starts nothing and keeps
+    // the town current.
+    music->play(kBank);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(music->getCurrent(), kTown);
+    music->play(kTown);
+    EXPECT_FALSE(playing(kTown));
+
+    fx->setMuted(false);
+    music->setMuted(false);
+    fx->play(0);
+    music->play(kTown);
+    EXPECT_EQ(fx->find(0)->getPlayingCount(), 2);
+    EXPECT_TRUE(playing(kTown));
+    EXPECT_GE(position(kTown), 2.5 - 0.05);
+}
+
+TEST_F(Sound, AStreamKeepsItsBytesAndItsPlaceWhenAnotherTakesTheMusic) {
+    BytesPtr bytes = fixtureBytes("tune_a.mp3");
+    std::weak_ptr<const Bytes> watch = bytes;
+    OutputStreamPtr first = OpenSound(OpenDevice(), source(bytes, FF_MP3), true);
+    OutputStreamPtr second = OpenSound(OpenDevice(), source(fixtureBytes("tune_b.mp3"), FF_MP3));
+    ASSERT_TRUE(first && second);
+    bytes.reset();
+    EXPECT_FALSE(watch.expired());
+    first->play();
+    first->setPosition(4.0);
+    EXPECT_TRUE(first->isPlaying());
+    second->play();
+    EXPECT_FALSE(first->isPlaying());
+    EXPECT_TRUE(second->isPlaying());
+    EXPECT_GE(first->getPosition(), 4.0);
+    first.reset();
+    EXPECT_TRUE(watch.expired());
+}
+
+TEST_F(Sound, WithoutAnAudioOutputSoundsRegisterAndStaySilent) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    test::LogCapture log;
+    start();
+    EXPECT_EQ(log.countPrefix("[EE] [audio::Device::Device]"), 1) << "one device for both";
+    EXPECT_EQ(fx->size(), 1u);
+    ASSERT_TRUE(fx->find(0)->isSilent() && music->find(kTown)->isSilent());
+    fx->play(0);
+    music->play(kTown);
+    fx->setVolume(0, 0.5f);
+    music->setVolume(kTown, 0.5f);
+    EXPECT_FALSE(fx->find(0)->isPlaying());
+    EXPECT_FALSE(playing(kTown));
+    fx->stop(0);
+    music->stop(kTown);
+}
+
+TEST_F(Sound, TheGameRegistersItsSixteenSoundsAndSkipsMissingOnes) {
+    const auto& sounds = gameSounds();
+    ASSERT_EQ(sounds.size(), 16u);
+    // All but one effect and one track are there.
+    auto present = [](const GameSound& s) {
+        return s.key != SoundKey::Finish && s.key != SoundKey::ApartmentMusic;
+    };
+    for (const GameSound& sound : sounds) {
+        if (present(sound)) {
+            m_install.addFixture("snd", sound.file,
+                                 sound.music ? "sound/tune_a.mp3" : "sound/effect.wav");
+        }
+    }
+    mount();
+    test::LogCapture log;
+    registerGameSounds();
+    EXPECT_EQ(log.count(test::logLine("EE", kEffects + "openFile", kNoFile)), 1);
+    EXPECT_EQ(log.count(test::logLine("EE", kStreams + "openFile", kNoFile)), 1);
+    EXPECT_EQ(log.countPrefix("[EE]"), 2);
+    EXPECT_EQ(log.countPrefix("[WW] [Sound"), 0);
+    EXPECT_TRUE(log.has(
+        test::logLine("DD", "StreamPlayer::load", "loading sound from store2.mp3 as intey 15")));
+    EXPECT_EQ(fx->size(), 11u);
+    EXPECT_EQ(music->size(), 3u);
+    EXPECT_EQ(fx->getDevice(), music->getDevice());
+    for (const GameSound& sound : sounds) {
+        SCOPED_TRACE(sound.file);
+        EXPECT_EQ(sound.key, &sound - &sounds[0]);
+        EXPECT_EQ(sound.music, sound.key >= 12);
+        if (present(sound) && sound.music) {
+            EXPECT_TRUE(music->find(sound.key)->getRepeat());
+        } else if (present(sound)) {
+            EXPECT_EQ(fx->find(sound.key)->getType(), MULTIPLE);
+        }
+    }
+    fx->play(SoundKey::ButtonClick);
+    music->play(SoundKey::CityMusic);
+    EXPECT_TRUE(fx->find(SoundKey::ButtonClick)->isPlaying());
+    EXPECT_TRUE(playing(SoundKey::CityMusic));
+}

@@ -1,0 +1,348 @@
+// The main menu, the help and new-game screens, the town and the flat, run on
+// the shipped content (or a broken copy of it) with scripted input.
+#include <gtest/gtest.h>
+
+#include "StateTestSupport.h"
+#include "core/Sprite.h"
+#include "core/states/DifficultyLevel.h"
+#include "core/states/HelpMenuState.h"
+#include "core/states/MenuState.h"
+#include "core/states/MenuWidgets.h"
+#include "core/states/NewGameState.h"
+#include "core/states/RoomState.h"
+#include "core/states/ShopStates.h"
+#include "core/states/TownState.h"
+#include "engine/hgesprite.h"
+#include "gui/FiscoraCursor.h"
+#include "gui/GuiButton.h"
+#include "gui/GuiController.h"
+#include "gui/GuiTextBox.h"
+#include "gui/GuiWindow.h"
+#include "resource/ConstantManager.h"
+#include "resource/Encoding.h"
+#include "sim/InfoManager.h"
+
+using Menu = GameState::MenuState;
+using NewGame = GameState::NewGameState;
+using Room = GameState::RoomState;
+using Town = GameState::TownState;
+
+namespace {
+
+void go(State* state) {
+    StateMachine::instance()->changeState(state);
+}
+
+State* current() {
+    return StateMachine::instance()->current();
+}
+
+InteractionalObject* focus() {
+    return InteractionalObject::getCursor()->getFocusObject();
+}
+
+MenuWidgets* widgets() {
+    return MenuWidgets::instance();
+}
+
+// The shipped content with `file` replaced by a fixture of tests/data/states,
+// or left out when `fixture` is empty.
+void installBroken(test::Installation& install, const char* file, const char* fixture = "") {
+    statetest::installShipped(install, file);
+    if (*fixture) {
+        install.addFixture("xml", file, std::string("states/") + fixture);
+    }
+    install.mount();
+}
+
+}  // namespace
+
+TEST(MenuState, BuildsItsEntriesWithTheBackButtonOffAndLightsTheOneUnderThePointer) {
+    statetest::Game game("2 move 600 280\n");
+    ASSERT_TRUE(game.ok());
+    go(Menu::instance());
+    Menu* menu = Menu::instance();
+    EXPECT_TRUE(InfoManager::instance()->isLoaded()) << "the menu loads the texts when needed";
+    ASSERT_TRUE(menu->getNewGameEntry() && menu->getHelpEntry() && menu->getQuitEntry());
+    EXPECT_EQ(widgets()->getBuiltWindows().size(), 3u);
+    EXPECT_TRUE(widgets()->getWindow()->isVisible());
+    EXPECT_EQ(focus(), widgets()->getWindow());
+    ASSERT_NE(menu->getLogo(), nullptr);
+    EXPECT_EQ(menu->getLogo()->getPosition(), hgeVector(35, 55));
+    EXPECT_FALSE(widgets()->getBackButton()->isVisible());
+    EXPECT_FALSE(widgets()->getBackButton()->isInteractive()) << "hidden, it takes no clicks";
+
+    game.frames(3);
+    auto alpha = [](GuiBase* entry) { return entry->getSprite()->GetColor() >> 24; };
+    EXPECT_EQ(alpha(menu->getNewGameEntry()), 255u);
+    EXPECT_EQ(alpha(menu->getHelpEntry()), 200u);
+    EXPECT_EQ(alpha(menu->getQuitEntry()), 200u);
+}
+
+TEST(MenuState, QuitAskedAndDeniedKeepsTheMenuConfirmedEndsAndResetsTheAnswer) {
+    statetest::Game game(
+        "2 clickon Quit\n6 clickon denyButton\n10 clickon Quit\n"
+        "14 clickon confirmButton\n");
+    ASSERT_TRUE(game.ok());
+    go(Menu::instance());
+    InfoManager* info = InfoManager::instance();
+    ASSERT_TRUE(game.frames(4));
+    EXPECT_EQ(info->getCurrentName(), "Exit Button");
+    ASSERT_TRUE(info->isOpen());
+    EXPECT_NE(info->getWindow()->findChild("confirmButton"), nullptr) << "a question";
+    EXPECT_EQ(focus(), info->getWindow());
+
+    ASSERT_TRUE(game.frames(4));
+    EXPECT_FALSE(info->isOpen());
+    EXPECT_EQ(info->getAnswer("Exit Button"), InfoManager::DENIED);
+    EXPECT_EQ(current(), Menu::instance());
+    EXPECT_EQ(focus(), widgets()->getWindow()) << "the menu is modal again";
+
+    // Confirmed: the frame that sees the answer ends the program and takes
+    // the answer back.
+    bool running = true;
+    for (int i = 0; running && i < 12; ++i) {
+        running = game.frames(1);
+    }
+    EXPECT_FALSE(running);
+    EXPECT_FALSE(Engine::instance()->isRunning());
+    EXPECT_EQ(info->getAnswer(), InfoManager::NO_ANSWER);
+    Engine::instance()->setRunning(true);
+}
+
+TEST(MenuState, HelpAndNewGameComeBackToTheSameWidgetsWithOnlyTheEntriesRebuilt) {
+    statetest::Game game(
+        "2 clickon Help\n6 clickon Back Button\n10 clickon New Game\n"
+        "14 clickon Back Button\n18 clickon New Game\n");
+    ASSERT_TRUE(game.ok());
+    go(Menu::instance());
+    GuiWindow* window = widgets()->getWindow();
+    GuiButton* back = widgets()->getBackButton();
+    game.frames(4);
+    ASSERT_EQ(current(), GameState::HelpMenuState::instance());
+    EXPECT_NE(GameState::HelpMenuState::instance()->getOverview(), nullptr);
+    EXPECT_TRUE(back->isVisible() && back->isInteractive());
+    EXPECT_FLOAT_EQ(back->getPosition().y, 550);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(Menu::instance()->getLogo(), nullptr);
+
+    for (int visit = 0; visit < 2; ++visit) {
+        SCOPED_TRACE(visit == 0 ? "back from help" : "back from a new game");
+        game.frames(visit == 0 ? 4 : 8);
+        ASSERT_EQ(current(), Menu::instance());
+        EXPECT_EQ(GameState::HelpMenuState::instance()->getOverview(), nullptr);
+        EXPECT_FLOAT_EQ(back->getPosition().y, 0);
+        EXPECT_FALSE(back->isVisible());
+        EXPECT_EQ(widgets()->getWindow(), window);
+        EXPECT_EQ(widgets()->getBackButton(), back);
+        EXPECT_EQ(widgets()->getBuiltWindows().size(), 3u) << "the entries built once more";
+        EXPECT_EQ(window->getController()->getCount(), 4u) << "three entries and the back button";
+    }
+    // A second visit builds the same screen again.
+    game.frames(4);
+    ASSERT_EQ(current(), NewGame::instance());
+    EXPECT_EQ(NewGame::instance()->getDifficulties().size(), 3u);
+    EXPECT_EQ(NewGame::instance()->getButtons().size(), 3u);
+    EXPECT_EQ(NewGame::instance()->getSelected(), 0);
+}
+
+TEST(NewGameState, ReadsTheLevelsSelectsByNameOrPictureAndStartEntersTheFlat) {
+    statetest::Game game(
+        "2 clickon New Game\n6 clickon Hard\n10 move 120 110\n11 press left\n"
+        "12 release left\n14 clickon Normal\n18 clickon Start\n");
+    ASSERT_TRUE(game.ok());
+    go(Menu::instance());
+    game.frames(4);
+    NewGame* screen = NewGame::instance();
+    ASSERT_EQ(current(), screen);
+    const auto& levels = screen->getDifficulties();
+    ASSERT_EQ(levels.size(), 3u);
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        EXPECT_EQ(levels[i].id, std::to_string(i + 1));
+        EXPECT_NE(levels[i].entry, nullptr) << "name entry of level " << i + 1;
+        EXPECT_GT(levels[i].endYear * 12 + levels[i].endMonth, 12 + 1) << "a game lasts months";
+    }
+    EXPECT_LT(levels[0].endYear * 12 + levels[0].endMonth,
+              levels[2].endYear * 12 + levels[2].endMonth)
+        << "the beginner's game is the shortest";
+    ASSERT_EQ(screen->getButtons().size(), 3u);
+    EXPECT_NE(screen->getStartEntry(), nullptr);
+    EXPECT_TRUE(widgets()->getBackButton()->isVisible());
+    // The selected level's description alone shows: first by default, then
+    // by name, by picture and by name again.
+    for (int selected : {0, 2, 0, 1}) {
+        SCOPED_TRACE(selected);
+        EXPECT_EQ(screen->getSelected(), selected);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(levels[i].description->isVisible(), i == selected) << i;
+        }
+        game.frames(4);
+    }
+    game.frames(4);
+    EXPECT_EQ(current(), Room::instance());
+    EXPECT_EQ(DifficultyLevel::value(), 2);
+    EXPECT_EQ(focus(), nullptr);
+    EXPECT_FALSE(widgets()->getWindow()->isVisible());
+    EXPECT_TRUE(screen->getButtons().empty()) << "its pictures die when it leaves";
+    EXPECT_TRUE(screen->getDifficulties().empty());
+}
+
+TEST(MenuState, MissingMenuFileGivesAnEmptyMenuThatStillWorks) {
+    test::Installation install;
+    installBroken(install, "menu.xml");
+    test::LogCapture log;
+    statetest::Game game("2 click 600 280\n4 clickon Quit\n");
+    ASSERT_TRUE(game.ok());
+    go(Menu::instance());
+    EXPECT_TRUE(log.has(test::logLine("EE", "XmlReader::getRootChildElement", "got no root")));
+    EXPECT_EQ(Menu::instance()->getNewGameEntry(), nullptr);
+    EXPECT_TRUE(widgets()->getBuiltWindows().empty());
+    EXPECT_TRUE(game.frames(6)) << "clicks on nothing change nothing";
+    EXPECT_EQ(current(), Menu::instance());
+
+    // The new-game screen without levels: nothing to start, but a way back.
+    go(NewGame::instance());
+    EXPECT_TRUE(NewGame::instance()->getDifficulties().empty());
+    EXPECT_EQ(NewGame::instance()->getSelected(), -1);
+    EXPECT_TRUE(widgets()->getBackButton()->isVisible());
+    EXPECT_TRUE(game.frames(2));
+}
+
+TEST(MenuState, MissingInfoFileStillShowsTheMenu) {
+    test::Installation install;
+    installBroken(install, "info.xml");
+    test::LogCapture log;
+    statetest::Game game("2 clickon Quit\n");
+    ASSERT_TRUE(game.ok());
+    go(Menu::instance());
+    EXPECT_FALSE(InfoManager::instance()->isLoaded());
+    EXPECT_TRUE(game.frames(4));
+    EXPECT_TRUE(
+        log.has(test::logLine("WW", "InfoManager::show", "no info text with name Exit Button")));
+    EXPECT_EQ(focus(), widgets()->getWindow()) << "no question took the pointer";
+}
+
+TEST(TownState, BuiltOnceAndTheFirstVisitMessageShowsOncePerGameAtLevelOneOnly) {
+    statetest::Game game;
+    ASSERT_TRUE(game.ok());
+    InfoManager* info = InfoManager::instance();
+    info->load("info.xml");
+    DifficultyLevel::instance()->set(1);
+    Town* town = Town::instance();
+    town->startGame();
+    float x = 0, y = 0;
+    for (int visit = 0; visit < 2; ++visit) {
+        SCOPED_TRACE(visit);
+        game.hge()->Input_SetMousePos(10, 10);
+        go(town);
+        ASSERT_EQ(town->getBuildings().size(), 4u);
+        for (const auto& building : town->getBuildings()) {
+            EXPECT_NE(building.target, nullptr) << building.button->getName();
+            EXPECT_TRUE(building.button->isVisible());
+        }
+        EXPECT_NE(town->getBackground(), nullptr);
+        game.hge()->Input_GetMousePos(&x, &y);
+        EXPECT_EQ(hgeVector(x, y), hgeVector(400, 300)) << "the pointer is placed on every visit";
+        EXPECT_EQ(info->isOpen(), visit == 0) << "the message belongs to the first visit";
+        EXPECT_FALSE(town->isTownNotVisited());
+        info->close();
+        go(Room::instance());
+        const GuiButton* first = town->getBuildings().front().button.get();
+        EXPECT_FALSE(first->isVisible() || first->isInteractive()) << "hidden while away";
+    }
+    const GuiButton* first = town->getBuildings().front().button.get();
+    // A new game has a first visit of its own, with the message at level one.
+    for (int level : {2, 1}) {
+        DifficultyLevel::instance()->set(level);
+        town->startGame();
+        go(town);
+        EXPECT_EQ(town->getBuildings().front().button.get(), first) << "not built again";
+        EXPECT_EQ(info->isOpen(), level == 1) << level;
+        EXPECT_EQ(info->getCurrentName(), "town");
+        go(Room::instance());
+    }
+}
+
+TEST(TownState, LabelFollowsThePointerAndABuildingLeadsIn) {
+    statetest::Game game(
+        "2 move 100 300\n6 move 300 300\n10 move 300 100\n14 move 720 300\n"
+        "18 click 300 300\n");
+    ASSERT_TRUE(game.ok());
+    InfoManager::instance()->load("info.xml");
+    DifficultyLevel::instance()->set(2);
+    Town* town = Town::instance();
+    go(town);
+    game.frames(4);
+    ASSERT_NE(town->getLabel(), nullptr);
+    EXPECT_EQ(town->getLabelName(), W1252(u8"Lägenhet"));
+    EXPECT_FLOAT_EQ(town->getLabel()->getPosition().x, 120) << "20 pixels right of the pointer";
+    EXPECT_FALSE(town->getLabel()->isInteractive()) << "the label never takes the pointer";
+    game.frames(4);
+    ASSERT_NE(town->getLabel(), nullptr);
+    EXPECT_EQ(town->getLabelName(), "Stadsbanken");
+    game.frames(4);
+    EXPECT_EQ(town->getLabel(), nullptr) << "over the sky there is no building";
+    game.frames(4);
+    const GuiWindow* label = town->getLabel();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(town->getLabelName(), W1252(u8"Lenas Möbler"));
+    EXPECT_LT(label->getPosition().x + label->getSize().x, 720) << "left of the pointer there";
+    game.frames(4);
+    EXPECT_EQ(current(), GameState::BankState::instance());
+    EXPECT_EQ(town->getLabel(), nullptr);
+}
+
+TEST(TownState, UnknownBuildingIsLoggedAndLeadsNowhere) {
+    test::Installation install;
+    installBroken(install, "gui.xml", "gui_unknown_building.xml");
+    test::LogCapture log;
+    statetest::Game game("2 click 500 350\n");
+    ASSERT_TRUE(game.ok());
+    DifficultyLevel::instance()->set(2);
+    go(Town::instance());
+    EXPECT_EQ(log.count(test::logLine("WW", "GameState::TownState::enter",
+                                      "unknown building name: Kiosken")),
+              1);
+    ASSERT_EQ(Town::instance()->getBuildings().size(), 2u);
+    EXPECT_EQ(Town::instance()->getBuildings()[1].target, nullptr);
+    game.frames(4);
+    EXPECT_EQ(current(), Town::instance());
+}
+
+TEST(TownState, MissingTownRecordLeavesAnEmptyTownAndIsReadOnlyOnce) {
+    test::Installation install;
+    installBroken(install, "gui.xml", "gui_no_town.xml");
+    test::LogCapture log;
+    statetest::Game game("2 click 300 300\n");
+    ASSERT_TRUE(game.ok());
+    go(Town::instance());
+    EXPECT_TRUE(Town::instance()->getBuildings().empty());
+    EXPECT_EQ(Town::instance()->getBackground(), nullptr);
+    EXPECT_TRUE(game.frames(4));
+    go(Room::instance());
+    go(Town::instance());
+    EXPECT_EQ(log.count(test::logLine("WW", "GameState::TownState::enter",
+                                      "gui.xml is missing town node")),
+              1);
+}
+
+TEST(RoomState, ClicksWaitForTheEntryDelay) {
+    statetest::Game game;
+    ASSERT_TRUE(game.ok());
+    Room* room = Room::instance();
+    go(room);
+    const float delay = ConstantManager::instance()->getFloat("enterRoomDelay");
+    ASSERT_GT(delay, 0.0f);
+    for (int entry = 0; entry < 2; ++entry) {
+        EXPECT_TRUE(room->isInputDelayed());
+        EXPECT_FLOAT_EQ(room->getInputDelayTimer(), 0);
+        room->update(delay / 2);
+        room->update(delay / 2);
+        EXPECT_TRUE(room->isInputDelayed()) << "the delay itself is not yet past it";
+        room->update(0.01f);
+        EXPECT_FALSE(room->isInputDelayed());
+        room->restartInputDelay();
+    }
+    go(Town::instance());
+    EXPECT_FALSE(room->isInputDelayed()) << "leaving clears it";
+}
