@@ -41,10 +41,6 @@ InteractionalObject* focus() {
     return InteractionalObject::getCursor()->getFocusObject();
 }
 
-MenuWidgets* widgets() {
-    return MenuWidgets::instance();
-}
-
 // The shipped content with `file` replaced by a fixture of tests/data/states,
 // or left out when `fixture` is empty.
 void installBroken(test::Installation& install, const char* file, const char* fixture = "") {
@@ -57,26 +53,82 @@ void installBroken(test::Installation& install, const char* file, const char* fi
 
 }  // namespace
 
-TEST(MenuState, BuildsItsEntriesWithTheBackButtonOffAndLightsTheOneUnderThePointer) {
-    statetest::Game game("2 move 600 280\n");
+// A tour: the menu lights the entry under the pointer; help and a first
+// new-game screen lead back to the same widgets; the second new-game screen
+// selects levels by name and picture and starts a game in the flat.
+TEST(NewGameState, ATourOfTheMenusEndsInTheFlatAtTheChosenLevel) {
+    statetest::Game game(
+        "2 move 600 280\n5 clickon Help\n9 clickon Back Button\n13 clickon New Game\n"
+        "17 clickon Back Button\n21 clickon New Game\n25 clickon Hard\n29 move 120 110\n"
+        "30 press left\n31 release left\n33 clickon Normal\n37 clickon Start\n");
     ASSERT_TRUE(game.ok());
     go(Menu::instance());
     Menu* menu = Menu::instance();
+    GuiWindow* window = MenuWidgets::instance()->getWindow();
+    GuiButton* back = MenuWidgets::instance()->getBackButton();
     EXPECT_TRUE(InfoManager::instance()->isLoaded()) << "the menu loads the texts when needed";
     ASSERT_TRUE(menu->getNewGameEntry() && menu->getHelpEntry() && menu->getQuitEntry());
-    EXPECT_EQ(widgets()->getBuiltWindows().size(), 3u);
-    EXPECT_TRUE(widgets()->getWindow()->isVisible());
-    EXPECT_EQ(focus(), widgets()->getWindow());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(focus(), window);
     ASSERT_NE(menu->getLogo(), nullptr);
     EXPECT_EQ(menu->getLogo()->getPosition(), hgeVector(35, 55));
-    EXPECT_FALSE(widgets()->getBackButton()->isVisible());
-    EXPECT_FALSE(widgets()->getBackButton()->isInteractive()) << "hidden, it takes no clicks";
-
+    EXPECT_FALSE(back->isInteractive()) << "the hidden back button takes no clicks";
     game.frames(3);
     auto alpha = [](GuiBase* entry) { return entry->getSprite()->GetColor() >> 24; };
-    EXPECT_EQ(alpha(menu->getNewGameEntry()), 255u);
+    EXPECT_EQ(alpha(menu->getNewGameEntry()), 255u) << "the entry under the pointer";
     EXPECT_EQ(alpha(menu->getHelpEntry()), 200u);
     EXPECT_EQ(alpha(menu->getQuitEntry()), 200u);
+
+    game.frames(4);
+    ASSERT_EQ(current(), GameState::HelpMenuState::instance());
+    EXPECT_NE(GameState::HelpMenuState::instance()->getOverview(), nullptr);
+    EXPECT_TRUE(back->isVisible() && back->isInteractive());
+    EXPECT_FLOAT_EQ(back->getPosition().y, 550);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(menu->getLogo(), nullptr);
+    for (int frames : {4, 8}) {
+        SCOPED_TRACE(frames == 4 ? "back from help" : "back from a new game");
+        game.frames(frames);
+        ASSERT_EQ(current(), menu);
+        EXPECT_EQ(GameState::HelpMenuState::instance()->getOverview(), nullptr);
+        EXPECT_FLOAT_EQ(back->getPosition().y, 0);
+        EXPECT_FALSE(back->isVisible());
+        EXPECT_TRUE(MenuWidgets::instance()->getWindow() == window &&
+                    MenuWidgets::instance()->getBackButton() == back)
+            << "the same widgets";
+        EXPECT_EQ(MenuWidgets::instance()->getBuiltWindows().size(), 3u) << "entries built anew";
+        EXPECT_EQ(window->getController()->getCount(), 4u) << "three entries and the back button";
+    }
+
+    game.frames(4);
+    NewGame* screen = NewGame::instance();
+    ASSERT_EQ(current(), screen);
+    const auto& levels = screen->getDifficulties();
+    ASSERT_EQ(levels.size(), 3u);
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        EXPECT_EQ(levels[i].id, std::to_string(i + 1));
+        EXPECT_NE(levels[i].entry, nullptr) << "name entry of level " << i + 1;
+        EXPECT_GT(levels[i].endYear * 12 + levels[i].endMonth, 12 + 1) << "a game lasts months";
+    }
+    ASSERT_EQ(screen->getButtons().size(), 3u);
+    EXPECT_NE(screen->getStartEntry(), nullptr);
+    EXPECT_TRUE(back->isVisible());
+    // The selected level's description alone shows: first by default, then
+    // by name, by picture and by name again.
+    for (int selected : {0, 2, 0, 1}) {
+        EXPECT_EQ(screen->getSelected(), selected);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(levels[i].description->isVisible(), i == selected) << selected << i;
+        }
+        game.frames(4);
+    }
+    game.frames(4);
+    EXPECT_EQ(current(), Room::instance());
+    EXPECT_EQ(DifficultyLevel::value(), 2);
+    EXPECT_EQ(focus(), nullptr);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(screen->getButtons().empty()) << "its pictures die when it leaves";
+    EXPECT_TRUE(screen->getDifficulties().empty());
 }
 
 TEST(MenuState, QuitAskedAndDeniedKeepsTheMenuConfirmedEndsAndResetsTheAnswer) {
@@ -89,14 +141,13 @@ TEST(MenuState, QuitAskedAndDeniedKeepsTheMenuConfirmedEndsAndResetsTheAnswer) {
     ASSERT_TRUE(game.frames(4));
     EXPECT_EQ(info->getCurrentName(), "Exit Button");
     ASSERT_TRUE(info->isOpen());
-    EXPECT_NE(info->getWindow()->findChild("confirmButton"), nullptr) << "a question";
     EXPECT_EQ(focus(), info->getWindow());
 
     ASSERT_TRUE(game.frames(4));
     EXPECT_FALSE(info->isOpen());
     EXPECT_EQ(info->getAnswer("Exit Button"), InfoManager::DENIED);
     EXPECT_EQ(current(), Menu::instance());
-    EXPECT_EQ(focus(), widgets()->getWindow()) << "the menu is modal again";
+    EXPECT_EQ(focus(), MenuWidgets::instance()->getWindow()) << "the menu is modal again";
 
     // Confirmed: the frame that sees the answer ends the program and takes
     // the answer back.
@@ -104,87 +155,9 @@ TEST(MenuState, QuitAskedAndDeniedKeepsTheMenuConfirmedEndsAndResetsTheAnswer) {
     for (int i = 0; running && i < 12; ++i) {
         running = game.frames(1);
     }
-    EXPECT_FALSE(running);
-    EXPECT_FALSE(Engine::instance()->isRunning());
+    EXPECT_FALSE(running || Engine::instance()->isRunning());
     EXPECT_EQ(info->getAnswer(), InfoManager::NO_ANSWER);
     Engine::instance()->setRunning(true);
-}
-
-TEST(MenuState, HelpAndNewGameComeBackToTheSameWidgetsWithOnlyTheEntriesRebuilt) {
-    statetest::Game game(
-        "2 clickon Help\n6 clickon Back Button\n10 clickon New Game\n"
-        "14 clickon Back Button\n18 clickon New Game\n");
-    ASSERT_TRUE(game.ok());
-    go(Menu::instance());
-    GuiWindow* window = widgets()->getWindow();
-    GuiButton* back = widgets()->getBackButton();
-    game.frames(4);
-    ASSERT_EQ(current(), GameState::HelpMenuState::instance());
-    EXPECT_NE(GameState::HelpMenuState::instance()->getOverview(), nullptr);
-    EXPECT_TRUE(back->isVisible() && back->isInteractive());
-    EXPECT_FLOAT_EQ(back->getPosition().y, 550);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(Menu::instance()->getLogo(), nullptr);
-
-    for (int visit = 0; visit < 2; ++visit) {
-        SCOPED_TRACE(visit == 0 ? "back from help" : "back from a new game");
-        game.frames(visit == 0 ? 4 : 8);
-        ASSERT_EQ(current(), Menu::instance());
-        EXPECT_EQ(GameState::HelpMenuState::instance()->getOverview(), nullptr);
-        EXPECT_FLOAT_EQ(back->getPosition().y, 0);
-        EXPECT_FALSE(back->isVisible());
-        EXPECT_EQ(widgets()->getWindow(), window);
-        EXPECT_EQ(widgets()->getBackButton(), back);
-        EXPECT_EQ(widgets()->getBuiltWindows().size(), 3u) << "the entries built once more";
-        EXPECT_EQ(window->getController()->getCount(), 4u) << "three entries and the back button";
-    }
-    // A second visit builds the same screen again.
-    game.frames(4);
-    ASSERT_EQ(current(), NewGame::instance());
-    EXPECT_EQ(NewGame::instance()->getDifficulties().size(), 3u);
-    EXPECT_EQ(NewGame::instance()->getButtons().size(), 3u);
-    EXPECT_EQ(NewGame::instance()->getSelected(), 0);
-}
-
-TEST(NewGameState, ReadsTheLevelsSelectsByNameOrPictureAndStartEntersTheFlat) {
-    statetest::Game game(
-        "2 clickon New Game\n6 clickon Hard\n10 move 120 110\n11 press left\n"
-        "12 release left\n14 clickon Normal\n18 clickon Start\n");
-    ASSERT_TRUE(game.ok());
-    go(Menu::instance());
-    game.frames(4);
-    NewGame* screen = NewGame::instance();
-    ASSERT_EQ(current(), screen);
-    const auto& levels = screen->getDifficulties();
-    ASSERT_EQ(levels.size(), 3u);
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        EXPECT_EQ(levels[i].id, std::to_string(i + 1));
-        EXPECT_NE(levels[i].entry, nullptr) << "name entry of level " << i + 1;
-        EXPECT_GT(levels[i].endYear * 12 + levels[i].endMonth, 12 + 1) << "a game lasts months";
-    }
-    EXPECT_LT(levels[0].endYear * 12 + levels[0].endMonth,
-              levels[2].endYear * 12 + levels[2].endMonth)
-        << "the beginner's game is the shortest";
-    ASSERT_EQ(screen->getButtons().size(), 3u);
-    EXPECT_NE(screen->getStartEntry(), nullptr);
-    EXPECT_TRUE(widgets()->getBackButton()->isVisible());
-    // The selected level's description alone shows: first by default, then
-    // by name, by picture and by name again.
-    for (int selected : {0, 2, 0, 1}) {
-        SCOPED_TRACE(selected);
-        EXPECT_EQ(screen->getSelected(), selected);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(levels[i].description->isVisible(), i == selected) << i;
-        }
-        game.frames(4);
-    }
-    game.frames(4);
-    EXPECT_EQ(current(), Room::instance());
-    EXPECT_EQ(DifficultyLevel::value(), 2);
-    EXPECT_EQ(focus(), nullptr);
-    EXPECT_FALSE(widgets()->getWindow()->isVisible());
-    EXPECT_TRUE(screen->getButtons().empty()) << "its pictures die when it leaves";
-    EXPECT_TRUE(screen->getDifficulties().empty());
 }
 
 TEST(MenuState, MissingMenuFileGivesAnEmptyMenuThatStillWorks) {
@@ -196,7 +169,7 @@ TEST(MenuState, MissingMenuFileGivesAnEmptyMenuThatStillWorks) {
     go(Menu::instance());
     EXPECT_TRUE(log.has(test::logLine("EE", "XmlReader::getRootChildElement", "got no root")));
     EXPECT_EQ(Menu::instance()->getNewGameEntry(), nullptr);
-    EXPECT_TRUE(widgets()->getBuiltWindows().empty());
+    EXPECT_TRUE(MenuWidgets::instance()->getBuiltWindows().empty());
     EXPECT_TRUE(game.frames(6)) << "clicks on nothing change nothing";
     EXPECT_EQ(current(), Menu::instance());
 
@@ -204,7 +177,7 @@ TEST(MenuState, MissingMenuFileGivesAnEmptyMenuThatStillWorks) {
     go(NewGame::instance());
     EXPECT_TRUE(NewGame::instance()->getDifficulties().empty());
     EXPECT_EQ(NewGame::instance()->getSelected(), -1);
-    EXPECT_TRUE(widgets()->getBackButton()->isVisible());
+    EXPECT_TRUE(MenuWidgets::instance()->getBackButton()->isVisible());
     EXPECT_TRUE(game.frames(2));
 }
 
@@ -219,7 +192,7 @@ TEST(MenuState, MissingInfoFileStillShowsTheMenu) {
     EXPECT_TRUE(game.frames(4));
     EXPECT_TRUE(
         log.has(test::logLine("WW", "InfoManager::show", "no info text with name Exit Button")));
-    EXPECT_EQ(focus(), widgets()->getWindow()) << "no question took the pointer";
+    EXPECT_EQ(focus(), MenuWidgets::instance()->getWindow()) << "no question took the pointer";
 }
 
 TEST(TownState, BuiltOnceAndTheFirstVisitMessageShowsOncePerGameAtLevelOneOnly) {
@@ -227,39 +200,38 @@ TEST(TownState, BuiltOnceAndTheFirstVisitMessageShowsOncePerGameAtLevelOneOnly) 
     ASSERT_TRUE(game.ok());
     InfoManager* info = InfoManager::instance();
     info->load("info.xml");
-    DifficultyLevel::instance()->set(1);
     Town* town = Town::instance();
-    town->startGame();
-    float x = 0, y = 0;
-    for (int visit = 0; visit < 2; ++visit) {
-        SCOPED_TRACE(visit);
+    const GuiButton* first = nullptr;
+    struct Visit {
+        bool newGame;
+        int level;
+        bool message;
+    } visits[] = {{true, 1, true}, {false, 1, false}, {true, 2, false}, {true, 1, true}};
+    for (const Visit& visit : visits) {
+        SCOPED_TRACE(testing::Message() << visit.newGame << visit.level);
+        DifficultyLevel::instance()->set(visit.level);
+        if (visit.newGame) {
+            town->startGame();
+        }
         game.hge()->Input_SetMousePos(10, 10);
         go(town);
         ASSERT_EQ(town->getBuildings().size(), 4u);
+        first = first ? first : town->getBuildings().front().button.get();
+        EXPECT_EQ(town->getBuildings().front().button.get(), first) << "built once";
         for (const auto& building : town->getBuildings()) {
-            EXPECT_NE(building.target, nullptr) << building.button->getName();
-            EXPECT_TRUE(building.button->isVisible());
+            EXPECT_TRUE(building.target && building.button->isVisible())
+                << building.button->getName();
         }
         EXPECT_NE(town->getBackground(), nullptr);
+        float x = 0, y = 0;
         game.hge()->Input_GetMousePos(&x, &y);
         EXPECT_EQ(hgeVector(x, y), hgeVector(400, 300)) << "the pointer is placed on every visit";
-        EXPECT_EQ(info->isOpen(), visit == 0) << "the message belongs to the first visit";
-        EXPECT_FALSE(town->isTownNotVisited());
+        EXPECT_EQ(info->isOpen(), visit.message);
+        EXPECT_EQ(info->getCurrentName(), "town");
+        EXPECT_EQ(town->isTownNotVisited(), visit.level != 1) << "only the message ends it";
         info->close();
         go(Room::instance());
-        const GuiButton* first = town->getBuildings().front().button.get();
         EXPECT_FALSE(first->isVisible() || first->isInteractive()) << "hidden while away";
-    }
-    const GuiButton* first = town->getBuildings().front().button.get();
-    // A new game has a first visit of its own, with the message at level one.
-    for (int level : {2, 1}) {
-        DifficultyLevel::instance()->set(level);
-        town->startGame();
-        go(town);
-        EXPECT_EQ(town->getBuildings().front().button.get(), first) << "not built again";
-        EXPECT_EQ(info->isOpen(), level == 1) << level;
-        EXPECT_EQ(info->getCurrentName(), "town");
-        go(Room::instance());
     }
 }
 
