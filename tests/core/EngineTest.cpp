@@ -54,11 +54,15 @@ private:
     std::string m_name;
 };
 
-// Notes its name in a shared trace, then runs its action once, if any.
-class Probe : public Logic {
+// Notes its name in `trace` on every logic pass, then runs its action once,
+// if any; notes it in `drawn` whenever it is drawn, fixed to the screen or,
+// once placed in the world, culled against the view.
+class Probe : public Logic, public Renderable {
 public:
     Probe(std::string name, Trace& trace, int stopAt = 0)
-        : m_name(std::move(name)), m_trace(trace), m_stopAt(stopAt) {}
+        : m_name(std::move(name)), m_trace(trace), m_stopAt(stopAt) {
+        m_movesWithCam = true;
+    }
     void update(float) override {
         m_trace.push_back(m_name);
         if (static_cast<int>(m_trace.size()) == m_stopAt) {
@@ -71,35 +75,22 @@ public:
             run(this);
         }
     }
+    void render() override { drawn.push_back(m_name); }
+    void placeInWorld(float x) {
+        m_movesWithCam = false;
+        m_position = hgeVector(x, 0);
+    }
+    void getScreenBoundingBox(hgeRect& box) override {
+        box.Set(m_screenPosition.x, m_screenPosition.y, m_screenPosition.x + 10,
+                m_screenPosition.y + 10);
+    }
     std::function<void(Probe*)> action;
+    static inline Trace drawn;
 
 private:
     std::string m_name;
     Trace& m_trace;
     int m_stopAt;
-};
-
-// A shape that notes when it is drawn: fixed to the screen, or else placed
-// in the world and culled against the view.
-class Marker : public Renderable {
-public:
-    Marker(int id, float z, std::vector<int>& order) : m_id(id), m_order(order) {
-        m_z = z;
-        m_movesWithCam = true;
-    }
-    void placeInWorld(float x) {
-        m_movesWithCam = false;
-        m_position = hgeVector(x, 0);
-    }
-    void render() override { m_order.push_back(m_id); }
-    void getScreenBoundingBox(hgeRect& rect) override {
-        rect.Set(m_screenPosition.x, m_screenPosition.y, m_screenPosition.x + 10,
-                 m_screenPosition.y + 10);
-    }
-
-private:
-    int m_id;
-    std::vector<int>& m_order;
 };
 
 // Runs the frame loop headless, with the keyboard installed, until the
@@ -148,24 +139,32 @@ TEST(Engine, TheRunningFlagEndsTheLoopAfterTheWholeFrameAndEscapeBeforeTheUpdate
 
 TEST(Engine, DrawsByDepthKeepsRegistrationOrderForEqualDepthsAndCullsTheWorld) {
     ASSERT_TRUE(Engine::instance()->init(true));
-    std::vector<int> order;
+    Trace unused;
     {
-        Marker top(1, 0.9f, order), lowA(2, 0.1f, order), mid(3, 0.5f, order);
-        Marker lowB(4, 0.1f, order), lowC(5, 0.1f, order);
+        // Registered in this order; the three low ones share a depth.
+        std::vector<std::unique_ptr<Probe>> probes;
+        for (auto [name, z] : {std::pair{"top", 0.9f},
+                               {"lowA", 0.1f},
+                               {"mid", 0.5f},
+                               {"lowB", 0.1f},
+                               {"lowC", 0.1f}}) {
+            probes.push_back(std::make_unique<Probe>(name, unused));
+            probes.back()->setZ(z);
+        }
         Engine::instance()->drawFrame();
-        EXPECT_EQ(order, (std::vector<int>{2, 4, 5, 3, 1}));
-        order.clear();
-        lowA.setVisible(false);
+        EXPECT_EQ(Probe::drawn, (Trace{"lowA", "lowB", "lowC", "mid", "top"}));
+        Probe::drawn.clear();
+        probes[1]->setVisible(false);
         Engine::instance()->drawFrame();
-        EXPECT_EQ(order, (std::vector<int>{4, 5, 3, 1}));
+        EXPECT_EQ(Probe::drawn, (Trace{"lowB", "lowC", "mid", "top"}));
     }
-    order.clear();
+    Probe::drawn.clear();
     // World objects are drawn only when their box meets the view.
-    Marker onScreen(6, 0, order), offScreen(7, 0, order);
+    Probe onScreen("on", unused), offScreen("off", unused);
     onScreen.placeInWorld(0);
     offScreen.placeInWorld(2000);
     Engine::instance()->drawFrame();
-    EXPECT_EQ(order, std::vector<int>{6});
+    EXPECT_EQ(Probe::drawn, Trace{"on"});
     Engine::destroy();
 }
 

@@ -34,15 +34,6 @@ SampleSourcePtr source(const BytesPtr& bytes, FileFormat format) {
 
 class Sound : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* files[][2] = {{"click.wav", "effect.wav"},   {"buy.wav", "effect.wav"},
-                                  {"city.mp3", "tune_a.mp3"},    {"store1.ogg", "tune_a.ogg"},
-                                  {"store2.mp3", "tune_b.mp3"},  {"broken.wav", "garbage.bin"},
-                                  {"broken.mp3", "garbage.bin"}, {"mislabelled.wav", "tune_a.mp3"}};
-        for (const auto& file : files) {
-            m_install.addFixture("snd", file[0], std::string("sound/") + file[1]);
-        }
-    }
     // The players go, so that the next test (or case), even in this process,
     // starts with fresh ones.
     void TearDown() override {
@@ -52,13 +43,20 @@ protected:
         setenv("SDL_AUDIODRIVER", m_driver.c_str(), 1);
     }
 
-    // Mounts the installation with the two sound switches and loads the
-    // click as effect 0 and the tracks of the town (mp3), a shop (ogg) and
-    // the bank (another mp3).
+    // Mounts the installation with the two sound switches and the sound
+    // fixtures, then loads the click as effect 0 and the tracks of the town
+    // (mp3), a shop (ogg) and the bank (another mp3).
     void start(bool soundOn = true, bool musicOn = true) {
         m_install.addFile("xml", "constants.xml",
                           std::string("<f><Constants soundEnabled=\"") + (soundOn ? "yes" : "no") +
                               "\" musicEnabled=\"" + (musicOn ? "yes" : "no") + "\"/></f>");
+        const char* files[][2] = {{"click.wav", "effect.wav"},   {"buy.wav", "effect.wav"},
+                                  {"city.mp3", "tune_a.mp3"},    {"store1.ogg", "tune_a.ogg"},
+                                  {"store2.mp3", "tune_b.mp3"},  {"broken.wav", "garbage.bin"},
+                                  {"broken.mp3", "garbage.bin"}, {"mislabelled.wav", "tune_a.mp3"}};
+        for (const auto& file : files) {
+            m_install.addFixture("snd", file[0], std::string("sound/") + file[1]);
+        }
         m_install.mount();
         fx = SoundPlayer::instance();
         music = StreamPlayer::instance();
@@ -82,17 +80,13 @@ protected:
 }  // namespace
 
 TEST_F(Sound, FormatsAreRecognisedByTheirBytesAndUndecodableDataGivesNothing) {
-    struct Case {
-        const char* file;
-        FileFormat asked, found;  // found FF_AUTODETECT: refused
-    };
-    for (const Case& c :
-         {Case{"garbage.bin", FF_WAV, FF_AUTODETECT}, Case{"garbage.bin", FF_MP3, FF_AUTODETECT},
-          Case{"tune_a.mp3", FF_WAV, FF_AUTODETECT}, Case{"effect.wav", FF_AUTODETECT, FF_WAV},
-          Case{"tune_a.mp3", FF_AUTODETECT, FF_MP3}, Case{"tune_a.ogg", FF_AUTODETECT, FF_OGG}}) {
-        SampleSourcePtr found = source(fixtureBytes(c.file), c.asked);
-        EXPECT_EQ(found ? found->getFormat() : FF_AUTODETECT, c.found) << c.file << c.asked;
+    // The players' tests cover a format asked for; here it is found out.
+    for (auto [file, format] :
+         {std::pair{"effect.wav", FF_WAV}, {"tune_a.mp3", FF_MP3}, {"tune_a.ogg", FF_OGG}}) {
+        SampleSourcePtr found = source(fixtureBytes(file), FF_AUTODETECT);
+        EXPECT_EQ(found ? found->getFormat() : FF_AUTODETECT, format) << file;
     }
+    EXPECT_EQ(source(fixtureBytes("garbage.bin"), FF_AUTODETECT), nullptr);
     EXPECT_EQ(OpenSampleSource(nullptr, FF_WAV), nullptr);
     EXPECT_EQ(source(std::make_shared<Bytes>(), FF_AUTODETECT), nullptr);
 
@@ -143,18 +137,16 @@ TEST_F(Sound, UnknownKeysWarnAndMissingOrBrokenFilesStoreNothing) {
     test::LogCapture log;
     fx->load(4, "nothere.wav", MULTIPLE, FF_WAV);
     music->load(12, "nothere.mp3", FF_MP3);
-    EXPECT_TRUE(log.has(test::logLine("EE", kEffects + "openFile", kNoFile)));
-    EXPECT_TRUE(log.has(test::logLine("EE", kStreams + "openFile", kNoFile)));
-    EXPECT_EQ(log.countPrefix("[EE] [" + kEffects + "storeSound"), 0) << "not even a null";
-
     fx->load(1, "broken.wav", MULTIPLE, FF_WAV);
     fx->load(2, "mislabelled.wav", MULTIPLE, FF_WAV);
     music->load(12, "broken.mp3", FF_MP3);
+    // A missing file never reaches the table, not even as a null.
     const std::string null = "got null value, wont store";
+    EXPECT_EQ(log.count(test::logLine("EE", kEffects + "openFile", kNoFile)), 1);
+    EXPECT_EQ(log.count(test::logLine("EE", kStreams + "openFile", kNoFile)), 1);
     EXPECT_EQ(log.count(test::logLine("EE", kEffects + "storeSound", null)), 2);
     EXPECT_EQ(log.count(test::logLine("EE", kStreams + "storeSound", null)), 1);
-    EXPECT_EQ(fx->size(), 1u);
-    EXPECT_EQ(music->size(), 3u);
+    EXPECT_EQ(fx->size() + music->size(), 4u);
 
     // A new load replaces an entry; a null never does.
     const SoundEffectPtr first = fx->find(0);
@@ -187,9 +179,7 @@ TEST_F(Sound, SwitchedOffOrWithoutAnOutputPlayersLoadButStartNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.soundOn << c.musicOn << c.output);
         test::LogCapture log;
-        if (!c.output) {
-            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-        }
+        setenv("SDL_AUDIODRIVER", c.output ? m_driver.c_str() : "no-such-driver", 1);
         start(c.soundOn, c.musicOn);
         EXPECT_EQ(log.countPrefix("[EE] [audio::Device::Device]"), c.output ? 0 : 1);
         EXPECT_EQ(fx->isEnabled(), c.soundOn);
@@ -213,8 +203,7 @@ TEST_F(Sound, SwitchedOffOrWithoutAnOutputPlayersLoadButStartNothing) {
 TEST_F(Sound, MusicLoopsResumesWhereItStoppedAndTheVolumeFollowsTheTrackThatPlays) {
     start();
     for (int key : {kTown, kShop, kBank}) {
-        EXPECT_TRUE(music->find(key)->getRepeat());
-        EXPECT_GT(music->find(key)->getLength(), 5.0);
+        EXPECT_TRUE(music->find(key)->getRepeat() && music->find(key)->getLength() > 5.0) << key;
     }
     music->setVolume(kTown, 0.5f);
     music->setVolume(kBank, 2.0f);
@@ -329,13 +318,10 @@ TEST_F(Sound, TheGameRegistersItsSixteenSoundsAndSkipsMissingOnes) {
     EXPECT_EQ(fx->size(), 11u);
     EXPECT_EQ(music->size(), 3u);
     for (const GameSound& sound : sounds) {
-        SCOPED_TRACE(sound.file);
-        EXPECT_EQ(sound.key, &sound - &sounds[0]);
-        EXPECT_EQ(sound.music, sound.key >= 12);
-        if (present(sound) && sound.music) {
-            EXPECT_TRUE(music->find(sound.key)->getRepeat());
-        } else if (present(sound)) {
-            EXPECT_EQ(fx->find(sound.key)->getType(), MULTIPLE);
-        }
+        EXPECT_EQ(sound.key, &sound - &sounds[0]) << sound.file;
+        EXPECT_EQ(sound.music, sound.key >= 12) << sound.file;
+        EXPECT_TRUE(!present(sound) || (sound.music ? music->find(sound.key)->getRepeat()
+                                                    : fx->find(sound.key)->getType() == MULTIPLE))
+            << sound.file;
     }
 }

@@ -195,8 +195,11 @@ TEST(MenuState, MissingInfoFileStillShowsTheMenu) {
     EXPECT_EQ(focus(), MenuWidgets::instance()->getWindow()) << "no question took the pointer";
 }
 
-TEST(TownState, BuiltOnceAndTheFirstVisitMessageShowsOncePerGameAtLevelOneOnly) {
-    statetest::Game game;
+// Visits to the town, its labels and a door, then the flat's entry delay.
+TEST(TownState, GreetsOncePerGameLabelsItsBuildingsLeadsInAndTheFlatWaitsBeforeClicks) {
+    statetest::Game game(
+        "2 move 100 300\n6 move 300 300\n10 move 300 100\n14 move 720 300\n"
+        "18 click 300 300\n");
     ASSERT_TRUE(game.ok());
     InfoManager* info = InfoManager::instance();
     info->load("info.xml");
@@ -233,35 +236,45 @@ TEST(TownState, BuiltOnceAndTheFirstVisitMessageShowsOncePerGameAtLevelOneOnly) 
         go(Room::instance());
         EXPECT_FALSE(first->isVisible() || first->isInteractive()) << "hidden while away";
     }
-}
 
-TEST(TownState, LabelFollowsThePointerAndABuildingLeadsIn) {
-    statetest::Game game(
-        "2 move 100 300\n6 move 300 300\n10 move 300 100\n14 move 720 300\n"
-        "18 click 300 300\n");
-    ASSERT_TRUE(game.ok());
-    InfoManager::instance()->load("info.xml");
-    DifficultyLevel::instance()->set(2);
-    Town* town = Town::instance();
+    // Over the flat, the bank, the sky and the furniture shop: a label 20
+    // pixels right of the pointer, or left of it near the edge.
     go(town);
-    game.frames(4);
-    ASSERT_NE(town->getLabel(), nullptr);
-    EXPECT_EQ(town->getLabelName(), W1252(u8"Lägenhet"));
-    EXPECT_FLOAT_EQ(town->getLabel()->getPosition().x, 120) << "20 pixels right of the pointer";
-    EXPECT_FALSE(town->getLabel()->isInteractive()) << "the label never takes the pointer";
-    game.frames(4);
-    ASSERT_NE(town->getLabel(), nullptr);
-    EXPECT_EQ(town->getLabelName(), "Stadsbanken");
-    game.frames(4);
-    EXPECT_EQ(town->getLabel(), nullptr) << "over the sky there is no building";
-    game.frames(4);
-    const GuiWindow* label = town->getLabel();
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(town->getLabelName(), W1252(u8"Lenas Möbler"));
-    EXPECT_LT(label->getPosition().x + label->getSize().x, 720) << "left of the pointer there";
+    struct Hover {
+        const char* name;
+        float pointer;
+    } hovers[] = {{u8"Lägenhet", 100}, {"Stadsbanken", 300}, {"", 300}, {u8"Lenas Möbler", 720}};
+    for (const Hover& hover : hovers) {
+        game.frames(4);
+        const GuiWindow* label = town->getLabel();
+        EXPECT_EQ(label ? town->getLabelName() : "", W1252(hover.name));
+        if (label) {
+            const float x = label->getPosition().x;
+            EXPECT_TRUE(hover.pointer < 700 ? x == hover.pointer + 20
+                                            : x + label->getSize().x < hover.pointer)
+                << hover.name;
+            EXPECT_FALSE(label->isInteractive()) << "the label never takes the pointer";
+        }
+    }
     game.frames(4);
     EXPECT_EQ(current(), GameState::BankState::instance());
     EXPECT_EQ(town->getLabel(), nullptr);
+
+    Room* room = Room::instance();
+    go(room);
+    const float delay = ConstantManager::instance()->getFloat("enterRoomDelay");
+    ASSERT_GT(delay, 0.0f);
+    for (int entry = 0; entry < 2; ++entry) {
+        EXPECT_TRUE(room->isInputDelayed() && room->getInputDelayTimer() == 0) << entry;
+        room->update(delay / 2);
+        room->update(delay / 2);
+        EXPECT_TRUE(room->isInputDelayed()) << "the delay itself is not yet past it";
+        room->update(0.01f);
+        EXPECT_FALSE(room->isInputDelayed());
+        room->restartInputDelay();
+    }
+    go(town);
+    EXPECT_FALSE(room->isInputDelayed()) << "leaving clears it";
 }
 
 TEST(TownState, UnknownBuildingIsLoggedAndLeadsNowhere) {
@@ -296,25 +309,4 @@ TEST(TownState, MissingTownRecordLeavesAnEmptyTownAndIsReadOnlyOnce) {
     EXPECT_EQ(log.count(test::logLine("WW", "GameState::TownState::enter",
                                       "gui.xml is missing town node")),
               1);
-}
-
-TEST(RoomState, ClicksWaitForTheEntryDelay) {
-    statetest::Game game;
-    ASSERT_TRUE(game.ok());
-    Room* room = Room::instance();
-    go(room);
-    const float delay = ConstantManager::instance()->getFloat("enterRoomDelay");
-    ASSERT_GT(delay, 0.0f);
-    for (int entry = 0; entry < 2; ++entry) {
-        EXPECT_TRUE(room->isInputDelayed());
-        EXPECT_FLOAT_EQ(room->getInputDelayTimer(), 0);
-        room->update(delay / 2);
-        room->update(delay / 2);
-        EXPECT_TRUE(room->isInputDelayed()) << "the delay itself is not yet past it";
-        room->update(0.01f);
-        EXPECT_FALSE(room->isInputDelayed());
-        room->restartInputDelay();
-    }
-    go(Town::instance());
-    EXPECT_FALSE(room->isInputDelayed()) << "leaving clears it";
 }
