@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "core/Engine.h"
 #include "core/Sprite.h"
+#include "core/states/StateTestSupport.h"
 #include "engine/hge.h"
 #include "engine/hgesprite.h"
 #include "resource/Encoding.h"
@@ -40,13 +41,10 @@ std::string twoColourPng(uint32_t left, uint32_t right) {
     return bytes;
 }
 
-std::string shipped(const std::string& path) {
-    return test::readFile(std::string(FISCORA_SOURCE_DIR) + "/data/" + path);
-}
-
 // A screen-fixed sprite hanging from its centre.
-std::unique_ptr<Sprite> sprite(const std::string& image, float x, float y, float z = 0.1f) {
-    auto sprite = std::make_unique<Sprite>(image, hgeVector(66, 66));
+std::unique_ptr<Sprite> sprite(const std::string& image, float x, float y, float z = 0.1f,
+                               const hgeVector& size = hgeVector(66, 66)) {
+    auto sprite = std::make_unique<Sprite>(image, size);
     sprite->setMovesWithCam(true);
     sprite->setPosition(hgeVector(x, y));
     sprite->setZ(z);
@@ -57,17 +55,9 @@ std::unique_ptr<Sprite> sprite(const std::string& image, float x, float y, float
 
 TEST(SpriteScene, DepthRotationFlipTintAndEveryFontsSwedishLineLandOnScreen) {
     test::Installation install;
-    install.addFile("xml", "constants.xml", shipped("xml/constants.xml"));
-    install.addFile("gfx", "red.png", twoColourPng(0xFFFF0000, 0xFFFF0000));
+    statetest::installShipped(install);
     install.addFile("gfx", "green.png", twoColourPng(0xFF00FF00, 0xFF00FF00));
-    install.addFile("gfx", "white.png", twoColourPng(0xFFFFFFFF, 0xFFFFFFFF));
     install.addFile("gfx", "halves.png", twoColourPng(0xFFFF0000, 0xFF0000FF));
-    install.addFile("gfx", "gui_blank.png", shipped("gfx/gui_blank.png"));
-    for (const std::string font : kFonts) {
-        for (const std::string& file : {font + ".fnt", font + ".png"}) {
-            install.addFile("fnt", file, shipped("fnt/" + file));
-        }
-    }
     install.mount();
     test::writeFile("scene.txt", "2 shot scene\n3 quit\n");
     setenv("FISCORA_AUTOPILOT", "scene.txt", 1);
@@ -78,20 +68,17 @@ TEST(SpriteScene, DepthRotationFlipTintAndEveryFontsSwedishLineLandOnScreen) {
     ASSERT_TRUE(Engine::instance()->init(true));
     {
         // Registered top first, so only the depth sort can put it on top.
-        auto top = sprite("red.png", 60, 60, 0.2f);
+        auto top = sprite("halves.png", 60, 60, 0.2f);
         auto bottom = sprite("green.png", 20, 20);
-        auto tinted = sprite("white.png", 200, 20);
+        auto tinted = sprite("green.png", 200, 20);
         tinted->setColor(0xFF3050FF);
         auto flipped = sprite("halves.png", 320, 20);
         flipped->getSprite()->SetFlip(true, false);
         auto rotated = sprite("green.png", 520, 60);
         rotated->setRotation(0.785398f);  // 45 degrees about its centre
 
-        auto panel = std::make_unique<Sprite>("gui_blank.png", hgeVector(802, 402));
-        panel->setMovesWithCam(true);
+        auto panel = sprite("gui_blank.png", 0, 200, 0.05f, hgeVector(802, 402));
         panel->setHotSpot(0, 0);
-        panel->setPosition(hgeVector(0, 200));
-        panel->setZ(0.05f);
         std::vector<std::unique_ptr<Text>> texts;
         for (const std::string font : kFonts) {
             texts.push_back(std::make_unique<Text>(font + ".fnt",
@@ -103,16 +90,14 @@ TEST(SpriteScene, DepthRotationFlipTintAndEveryFontsSwedishLineLandOnScreen) {
         }
         Engine::instance()->getHge()->System_Start();
     }
-    EXPECT_EQ(log.from("Text::validate").size(), 0u);
-    EXPECT_EQ(log.countPrefix("[WW] [TextureLoader"), 0);
+    EXPECT_TRUE(log.from("Text::validate").empty() && !log.countPrefix("[WW] [TextureLoader"));
     Engine::destroy();
 
     SDL_Surface* shot = IMG_Load("shots/scene.png");
     ASSERT_NE(shot, nullptr);
     SDL_Surface* rgb = SDL_ConvertSurfaceFormat(shot, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(shot);
-    ASSERT_EQ(rgb->w, 800);
-    ASSERT_EQ(rgb->h, 600);
+    ASSERT_TRUE(rgb->w == 800 && rgb->h == 600);
     // How far the pixel at (x, y) is from the colour 0xRRGGBB.
     auto distance = [&](int x, int y, uint32_t colour) {
         const uint32_t p = static_cast<uint32_t*>(rgb->pixels)[y * rgb->pitch / 4 + x];
@@ -126,9 +111,9 @@ TEST(SpriteScene, DepthRotationFlipTintAndEveryFontsSwedishLineLandOnScreen) {
         int x, y;
         uint32_t colour;
         const char* why;
-    } probes[] = {{45, 45, 0xFF0000, "the deeper-drawn sprite covers the overlap"},
+    } probes[] = {{45, 45, 0xFF0000, "the deeper-drawn sprite's left half covers the overlap"},
                   {5, 5, 0x00FF00, "the lower sprite outside the overlap"},
-                  {200, 20, 0x3050FF, "tint"},
+                  {200, 20, 0x005000, "the tint takes the green down"},
                   {300, 20, 0x0000FF, "flipped: the right half shows on the left"},
                   {340, 20, 0xFF0000, "flipped: the left half shows on the right"},
                   {520, 60, 0x00FF00, "turned 45 degrees: its centre"},

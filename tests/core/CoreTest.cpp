@@ -1,8 +1,10 @@
-// The frame loop and what it walks: states, the logic pass, the draw queue,
+// The core: the log, the interpolators, the table of drawing depths, and the
+// frame loop with what it walks: states, the logic pass, the draw queue,
 // keyboard input, the camera and the debug overlays.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,11 +17,14 @@
 #include "core/InputEventQueue.h"
 #include "core/InputManager.h"
 #include "core/Keyboard.h"
+#include "core/Lerp.h"
+#include "core/Log.h"
 #include "core/Logic.h"
 #include "core/Manager.h"
 #include "core/Renderable.h"
 #include "core/State.h"
 #include "core/StateMachine.h"
+#include "core/ZDepth.h"
 #include "engine/hge.h"
 
 namespace {
@@ -59,8 +64,9 @@ private:
 // once placed in the world, culled against the view.
 class Probe : public Logic, public Renderable {
 public:
-    Probe(std::string name, Trace& trace, int stopAt = 0)
+    Probe(std::string name, Trace& trace, float z = 0, int stopAt = 0)
         : m_name(std::move(name)), m_trace(trace), m_stopAt(stopAt) {
+        m_z = z;
         m_movesWithCam = true;
     }
     void update(float) override {
@@ -107,6 +113,16 @@ void runLoop(const std::string& script, State* state) {
     InputManager::destroy();  // lets go of the engine's last reference
 }
 
+// The last line of the log file in this test's own working folder.
+std::string lastLogFileLine() {
+    std::ifstream in("log.log");
+    std::string line, last;
+    while (std::getline(in, line)) {
+        last = line;
+    }
+    return last;
+}
+
 Trace logicPass(Trace& trace) {
     trace.clear();
     Manager<Logic*>::instance()->update(0.016f);
@@ -119,7 +135,7 @@ TEST(Engine, TheRunningFlagEndsTheLoopAfterTheWholeFrameAndEscapeBeforeTheUpdate
     Trace trace;
     ProbeState stopped;
     {
-        Probe stopper("stopper", trace, 4);
+        Probe stopper("stopper", trace, 0, 4);
         runLoop("", &stopped);
     }
     EXPECT_EQ(stopped.frames.size(), 4u);
@@ -141,28 +157,19 @@ TEST(Engine, DrawsByDepthKeepsRegistrationOrderForEqualDepthsAndCullsTheWorld) {
     ASSERT_TRUE(Engine::instance()->init(true));
     Trace unused;
     {
-        // Registered in this order; the three low ones share a depth.
-        std::vector<std::unique_ptr<Probe>> probes;
-        for (auto [name, z] : {std::pair{"top", 0.9f},
-                               {"lowA", 0.1f},
-                               {"mid", 0.5f},
-                               {"lowB", 0.1f},
-                               {"lowC", 0.1f}}) {
-            probes.push_back(std::make_unique<Probe>(name, unused));
-            probes.back()->setZ(z);
-        }
+        Probe top("top", unused, 0.9f), lowA("lowA", unused, 0.1f), mid("mid", unused, 0.5f);
+        Probe lowB("lowB", unused, 0.1f), lowC("lowC", unused, 0.1f);
         Engine::instance()->drawFrame();
-        EXPECT_EQ(Probe::drawn, (Trace{"lowA", "lowB", "lowC", "mid", "top"}));
-        Probe::drawn.clear();
-        probes[1]->setVisible(false);
+        lowA.setVisible(false);
         Engine::instance()->drawFrame();
-        EXPECT_EQ(Probe::drawn, (Trace{"lowB", "lowC", "mid", "top"}));
+        EXPECT_EQ(Probe::drawn, (Trace{"lowA", "lowB", "lowC", "mid", "top",  // first frame
+                                       "lowB", "lowC", "mid", "top"}));
     }
-    Probe::drawn.clear();
     // World objects are drawn only when their box meets the view.
     Probe onScreen("on", unused), offScreen("off", unused);
     onScreen.placeInWorld(0);
     offScreen.placeInWorld(2000);
+    Probe::drawn.clear();
     Engine::instance()->drawFrame();
     EXPECT_EQ(Probe::drawn, Trace{"on"});
     Engine::destroy();
@@ -183,14 +190,12 @@ TEST(InputManager, OnlyTheTwoKnownNamesInstallTheKeyboard) {
     test::LogCapture log;
     InputManager* input = InputManager::instance();
     InputManager::setInputInterface("Joystick");
-    EXPECT_FALSE(InputManager::processInput(input));
-    EXPECT_FALSE(InputManager::processInput(nullptr));
+    EXPECT_FALSE(InputManager::processInput(input) || InputManager::processInput(nullptr));
     EXPECT_FALSE(input->hasInterface());
-    const std::string none =
-        test::logLine("EE", "InputManager::processInput", "Input is not initialize");
-    EXPECT_EQ(log.lines(), (Trace{test::logLine("WW", "InputManager::setInputInterface",
-                                                "Unkowned input interfaceJoystick"),
-                                  none, none}));
+    const std::string none = "[EE] [InputManager::processInput]\t\tInput is not initialize";
+    EXPECT_EQ(log.lines(),
+              (Trace{"[WW] [InputManager::setInputInterface]\t\tUnkowned input interfaceJoystick",
+                     none, none}));
     for (const char* name : {"Gamepad", "Keyboard"}) {
         InputManager::setInputInterface(name);
         EXPECT_EQ(input->name(), name);
@@ -205,8 +210,7 @@ TEST(StateMachine, ExitRunsBeforeEnterAndChangingToTheCurrentStateDoesNothing) {
         machine->changeState(state);
     }
     EXPECT_EQ(ProbeState::changes, (Trace{"enter menu", "exit menu", "enter town"}));
-    EXPECT_EQ(machine->current(), &town);
-    EXPECT_EQ(machine->previous(), &menu);
+    EXPECT_TRUE(machine->current() == &town && machine->previous() == &menu);
     machine->changeState(nullptr);
 }
 
@@ -253,8 +257,7 @@ TEST(LogicManager, APassVisitsAddedObjectsAndNeitherSkipsNorRepeatsAroundRemoved
 TEST(Camera, WorldOriginIsTheScreenCentreAndConversionsInvertEachOther) {
     Camera* camera = Camera::instance();
     const hgeRect& view = camera->getViewRect();
-    EXPECT_EQ(view.x2 - view.x1, 800.0f);
-    EXPECT_EQ(view.y2 - view.y1, 600.0f);
+    EXPECT_EQ(hgeVector(view.x2 - view.x1, view.y2 - view.y1), hgeVector(800, 600));
     EXPECT_EQ(camera->worldToScreen(hgeVector(0, 0)), hgeVector(400, 300));
     // Screen positions are truncated toward zero, world ones are exact.
     EXPECT_EQ(camera->worldToScreen(hgeVector(10.7f, -20.7f)), hgeVector(410, 279));
@@ -286,4 +289,101 @@ TEST(DebugDraw, ShapesRegisterOnlyWhenTheConstantIsYes) {
         EXPECT_EQ(log.countPrefix("[DD] [DebugDraw::Renderer::unreg]\t\tunregistering 0x"), 2 * on);
         DebugDraw::Renderer::destroy();
     }
+}
+
+TEST(Log, EachLevelWritesItsTagContextAndMessageAsOneFlushedLine) {
+    test::LogCapture log;
+    Log::info("WinMain") << "Initializing engine";
+    EXPECT_EQ(lastLogFileLine(), "[II] [WinMain]\t\tInitializing engine");
+    Log::warning("ZDepth::getZ") << "no depth found with name " << 'x' << ", returning 0.0f";
+    Log::error("Randomizer::getInt") << "value " << 42 << ' ' << 1.5f;
+    Log::debug("resource::Manager::getRaw") << "reading gui.xml";
+    EXPECT_EQ(log.lines(),
+              (Trace{"[II] [WinMain]\t\tInitializing engine",
+                     "[WW] [ZDepth::getZ]\t\tno depth found with name x, returning 0.0f",
+                     "[EE] [Randomizer::getInt]\t\tvalue 42 1.5",
+                     "[DD] [resource::Manager::getRaw]\t\treading gui.xml"}));
+    EXPECT_EQ(lastLogFileLine(), log.lines().back());
+}
+
+TEST(Log, ALineEndedInsideAnotherLinesPiecesDoesNotMixThem) {
+    // A piece computed by a call that itself logs must not leak into the
+    // outer line: the inner line ends first, on its own.
+    test::LogCapture log;
+    auto piece = [] {
+        Log::debug("inner") << "inner message";
+        return std::string("value");
+    };
+    Log::info("outer") << "outer " << piece();
+    EXPECT_EQ(log.lines(), (Trace{"[DD] [inner]\t\tinner message", "[II] [outer]\t\touter value"}));
+}
+
+TEST(Lerp, FloatMovesAtItsSpeedStopsExactlyOnTheTargetAndStaysWithinItsBounds) {
+    Lerp<float> lerp(100.0f, 0.0f, 0.0f, 255.0f);
+    struct Step {
+        float target, dt, expected;
+        bool done;
+    } steps[] = {{200, 1, 100, false}, {200, 10, 200, true},  {150, 0.25f, 175, false},
+                 {150, 10, 150, true}, {300, 10, 255, false}, {-5, 10, 0, false}};
+    for (const Step& step : steps) {
+        lerp.setTarget(step.target);
+        lerp.update(step.dt);
+        EXPECT_FLOAT_EQ(lerp.getCurrent(), step.expected) << step.target << " " << step.dt;
+        EXPECT_EQ(lerp.isDone(), step.done) << step.target << " " << step.dt;
+    }
+    lerp.setMax(50.0f);
+    lerp.targetMax();
+    lerp.update(10.0f);
+    EXPECT_EQ(lerp.getCurrent(), 50.0f);
+    lerp.targetMin();
+    lerp.update(10.0f);
+    EXPECT_TRUE(lerp.isDone());
+}
+
+TEST(Lerp, VectorStepsAlongTheLineAndSnapsToTheTarget) {
+    Lerp<hgeVector> slide(10.0f, hgeVector(0, 0));
+    slide.setTarget(hgeVector(30.0f, 40.0f));  // 50 away
+    slide.update(1.0f);
+    // The fast inverse square root is close but not exact.
+    EXPECT_NEAR(slide.getCurrent().x, 6.0f, 0.02f);
+    EXPECT_NEAR(slide.getCurrent().y, 8.0f, 0.02f);
+    slide.update(10.0f);
+    EXPECT_EQ(slide.getCurrent(), hgeVector(30.0f, 40.0f));
+    EXPECT_TRUE(slide.isDone());
+    slide.set(hgeVector(1, 1));
+    EXPECT_EQ(slide.getTarget(), hgeVector(1, 1));
+}
+
+TEST(ZDepth, ReadsEveryChildOfTheRootOnceAndABrokenFileLeavesEveryDepthAtZero) {
+    const std::string unknown = "[WW] [ZDepth::getZ]\t\tno depth found with name ";
+    {
+        test::Installation install;
+        install.addFile(
+            "xml", "zdepth.xml",
+            "<depths><z key=\"gui_default\" val=\"0.5\"/><level key=\"cursor\" "
+            "val=\"50\"/><z key=\"gui_default\" val=\"0.7\"/><z key=\"novalue\"/></depths>");
+        install.mount();
+        ZDepth::clear();
+        test::LogCapture log;
+        ZDepth::readFile();
+        EXPECT_FLOAT_EQ(ZDepth::getZ("gui_default"), 0.7f) << "the later duplicate wins";
+        EXPECT_FLOAT_EQ(ZDepth::getZ("cursor"), 50.0f);
+        EXPECT_FLOAT_EQ(ZDepth::getZ("novalue"), 0.0f);
+        ZDepth::readFile();
+        EXPECT_FLOAT_EQ(ZDepth::getZ("missing"), 0.0f);
+        EXPECT_EQ(log.from("ZDepth::readFile"),
+                  Trace{"[WW] [ZDepth::readFile]\t\tfile already read, ignoring"});
+        EXPECT_EQ(log.from("ZDepth::getZ"), Trace{unknown + "missing, returning 0.0f"})
+            << "a depth without a value is still known";
+    }
+    test::Installation install;
+    install.addFile("xml", "zdepth.xml", "<depths><z key=\"a\" val=\"1\"></depths>");
+    install.mount();
+    ZDepth::clear();
+    test::LogCapture log;
+    ZDepth::readFile();
+    EXPECT_FLOAT_EQ(ZDepth::getZ("a"), 0.0f);
+    EXPECT_EQ(log.from("ZDepth::readFile"),
+              Trace{"[EE] [ZDepth::readFile]\t\tunable to open file, no z levels read"});
+    EXPECT_EQ(log.from("ZDepth::getZ"), Trace{unknown + "a, returning 0.0f"});
 }
