@@ -92,8 +92,7 @@ TEST_F(Sound, FormatsAreFoundOutAndAStreamKeepsItsBytesAndItsPlaceWhenAnotherPla
     EXPECT_EQ(source(std::make_shared<Bytes>(), FF_AUTODETECT), nullptr);
 
     DevicePtr device = OpenDevice();
-    ASSERT_TRUE(device->isOpen());
-    EXPECT_EQ(OpenDevice(), device) << "one shared device";
+    ASSERT_TRUE(device->isOpen() && OpenDevice() == device) << "one shared device";
     BytesPtr bytes = fixtureBytes("tune_a.mp3");
     std::weak_ptr<const Bytes> watch = bytes;
     OutputStreamPtr first = OpenSound(device, source(bytes, FF_MP3), true);
@@ -123,8 +122,8 @@ TEST_F(Sound, EffectsOverlapOrRestartAndStopOnlyTheirOwnChannels) {
     EXPECT_EQ(fx->find(0)->getPlayingCount(), 2);
     EXPECT_EQ(fx->find(1)->getPlayingCount(), 1) << "a single effect restarts";
     fx->stop(1);
-    EXPECT_EQ(fx->find(1)->getPlayingCount(), 0);
-    EXPECT_EQ(fx->find(0)->getPlayingCount(), 2);
+    EXPECT_TRUE(fx->find(1)->getPlayingCount() == 0 && fx->find(0)->getPlayingCount() == 2)
+        << "a stop ends its own effect's plays only";
 
     // Effects are decoded whole: dropping the file's bytes changes nothing.
     fx->release("click.wav");
@@ -291,8 +290,7 @@ TEST_F(Sound, TheGameRegistersItsSixteenSoundsAndSkipsMissingOnes) {
     EXPECT_EQ(log.countPrefix("[WW] [Sound"), 0);
     EXPECT_TRUE(log.has(
         test::logLine("DD", "StreamPlayer::load", "loading sound from store2.mp3 as intey 15")));
-    EXPECT_EQ(fx->size(), 11u);
-    EXPECT_EQ(music->size(), 3u);
+    EXPECT_TRUE(fx->size() == 11 && music->size() == 3);
     for (const GameSound& sound : sounds) {
         // The keys are the table's indexes; the last four are music.
         EXPECT_TRUE(sound.key == &sound - &sounds[0] && sound.music == (sound.key >= 12));

@@ -24,21 +24,16 @@ namespace {
 const char* kFonts[] = {"font", "font_tessaline_19", "font_tessaline_19_black",
                         "font_tessaline_19_red", "font_tessaline_28"};
 
-// A 66 x 66 PNG (64 x 64 shown inside the margin): left half one colour,
-// right half another.
-std::string twoColourPng(uint32_t left, uint32_t right) {
+// Writes gfx/<name>, a 66 x 66 PNG (64 x 64 shown inside the margin): left
+// half one colour, right half another.
+void writePng(const test::Installation& install, const char* name, uint32_t left, uint32_t right) {
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 66, 66, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_Rect half{0, 0, 33, 66};
     SDL_FillRect(surface, &half, left);
     half.x = 33;
     SDL_FillRect(surface, &half, right);
-    std::string bytes(66 * 66 * 4 + 4096, '\0');
-    SDL_RWops* out = SDL_RWFromMem(bytes.data(), static_cast<int>(bytes.size()));
-    IMG_SavePNG_RW(surface, out, 0);
-    bytes.resize(static_cast<size_t>(SDL_RWtell(out)));
-    SDL_RWclose(out);
+    IMG_SavePNG(surface, (install.folder("gfx") + "/" + name).c_str());
     SDL_FreeSurface(surface);
-    return bytes;
 }
 
 // A screen-fixed sprite hanging from its centre.
@@ -56,8 +51,8 @@ std::unique_ptr<Sprite> sprite(const std::string& image, float x, float y, float
 TEST(SpriteScene, DepthRotationFlipTintAndEveryFontsSwedishLineLandOnScreen) {
     test::Installation install;
     statetest::installShipped(install);
-    install.addFile("gfx", "green.png", twoColourPng(0xFF00FF00, 0xFF00FF00));
-    install.addFile("gfx", "halves.png", twoColourPng(0xFFFF0000, 0xFF0000FF));
+    writePng(install, "green.png", 0xFF00FF00, 0xFF00FF00);
+    writePng(install, "halves.png", 0xFFFF0000, 0xFF0000FF);
     install.mount();
     test::writeFile("scene.txt", "2 shot scene\n3 quit\n");
     setenv("FISCORA_AUTOPILOT", "scene.txt", 1);

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <string>
 
 #include "TestSupport.h"

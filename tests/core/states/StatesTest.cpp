@@ -41,15 +41,27 @@ InteractionalObject* focus() {
     return InteractionalObject::getCursor()->getFocusObject();
 }
 
-// The shipped content with `file` replaced by a fixture of tests/data/states,
-// or left out when `fixture` is empty.
-void installBroken(test::Installation& install, const char* file, const char* fixture = "") {
-    statetest::installShipped(install, file);
-    if (*fixture) {
-        install.addFixture("xml", file, std::string("states/") + fixture);
+// The game on the shipped content with one file replaced by a fixture of
+// tests/data/states, or left out.
+class BrokenContent : public ::testing::Test {
+protected:
+    bool start(const char* file, const char* fixture, const char* script) {
+        statetest::installShipped(m_install, file);
+        if (*fixture) {
+            m_install.addFixture("xml", file, std::string("states/") + fixture);
+        }
+        m_install.mount();
+        game = std::make_unique<statetest::Game>(script);
+        return game->ok();
     }
-    install.mount();
-}
+    int townWarnings(const std::string& message) {
+        return log.count(test::logLine("WW", "GameState::TownState::enter", message));
+    }
+
+    test::Installation m_install;
+    test::LogCapture log;
+    std::unique_ptr<statetest::Game> game;
+};
 
 }  // namespace
 
@@ -148,34 +160,26 @@ TEST(MenuState, QuitAskedAndDeniedKeepsTheMenuConfirmedEndsAndResetsTheAnswer) {
     Engine::instance()->setRunning(true);
 }
 
-TEST(MenuState, MissingMenuFileGivesAnEmptyMenuThatStillWorks) {
-    test::Installation install;
-    installBroken(install, "menu.xml");
-    test::LogCapture log;
-    statetest::Game game("2 click 600 280\n4 clickon Quit\n");
-    ASSERT_TRUE(game.ok());
+TEST_F(BrokenContent, AMissingMenuFileGivesAnEmptyMenuThatStillWorks) {
+    ASSERT_TRUE(start("menu.xml", "", "2 click 600 280\n4 clickon Quit\n"));
     go(Menu::instance());
     EXPECT_TRUE(log.has(test::logLine("EE", "XmlReader::getRootChildElement", "got no root")));
     EXPECT_TRUE(!Menu::instance()->getNewGameEntry() &&
                 MenuWidgets::instance()->getBuiltWindows().empty());
-    EXPECT_TRUE(game.frames(6) && current() == Menu::instance()) << "clicks on nothing do nothing";
+    EXPECT_TRUE(game->frames(6) && current() == Menu::instance()) << "clicks on nothing do nothing";
 
     // The new-game screen without levels: nothing to start, but a way back.
     go(NewGame::instance());
     EXPECT_TRUE(NewGame::instance()->getDifficulties().empty());
     EXPECT_EQ(NewGame::instance()->getSelected(), -1);
-    EXPECT_TRUE(MenuWidgets::instance()->getBackButton()->isVisible() && game.frames(2));
+    EXPECT_TRUE(MenuWidgets::instance()->getBackButton()->isVisible() && game->frames(2));
 }
 
-TEST(MenuState, MissingInfoFileStillShowsTheMenu) {
-    test::Installation install;
-    installBroken(install, "info.xml");
-    test::LogCapture log;
-    statetest::Game game("2 clickon Quit\n");
-    ASSERT_TRUE(game.ok());
+TEST_F(BrokenContent, AMissingInfoFileStillShowsTheMenu) {
+    ASSERT_TRUE(start("info.xml", "", "2 clickon Quit\n"));
     go(Menu::instance());
     EXPECT_FALSE(InfoManager::instance()->isLoaded());
-    EXPECT_TRUE(game.frames(4));
+    EXPECT_TRUE(game->frames(4));
     EXPECT_TRUE(
         log.has(test::logLine("WW", "InfoManager::show", "no info text with name Exit Button")));
     EXPECT_EQ(focus(), MenuWidgets::instance()->getWindow()) << "no question took the pointer";
@@ -261,34 +265,22 @@ TEST(TownState, GreetsOncePerGameLabelsItsBuildingsLeadsInAndTheFlatWaitsBeforeC
     EXPECT_FALSE(room->isInputDelayed()) << "leaving clears it";
 }
 
-TEST(TownState, UnknownBuildingIsLoggedAndLeadsNowhere) {
-    test::Installation install;
-    installBroken(install, "gui.xml", "gui_unknown_building.xml");
-    test::LogCapture log;
-    statetest::Game game("2 click 500 350\n");
-    ASSERT_TRUE(game.ok());
+TEST_F(BrokenContent, AnUnknownBuildingIsLoggedAndLeadsNowhere) {
+    ASSERT_TRUE(start("gui.xml", "gui_unknown_building.xml", "2 click 500 350\n"));
     DifficultyLevel::instance()->set(2);
     go(Town::instance());
-    EXPECT_EQ(log.count(test::logLine("WW", "GameState::TownState::enter",
-                                      "unknown building name: Kiosken")),
-              1);
+    EXPECT_EQ(townWarnings("unknown building name: Kiosken"), 1);
     ASSERT_EQ(Town::instance()->getBuildings().size(), 2u);
     EXPECT_EQ(Town::instance()->getBuildings()[1].target, nullptr);
-    EXPECT_TRUE(game.frames(4) && current() == Town::instance()) << "the click led nowhere";
+    EXPECT_TRUE(game->frames(4) && current() == Town::instance()) << "the click led nowhere";
 }
 
-TEST(TownState, MissingTownRecordLeavesAnEmptyTownAndIsReadOnlyOnce) {
-    test::Installation install;
-    installBroken(install, "gui.xml", "gui_no_town.xml");
-    test::LogCapture log;
-    statetest::Game game("2 click 300 300\n");
-    ASSERT_TRUE(game.ok());
+TEST_F(BrokenContent, AMissingTownRecordLeavesAnEmptyTownAndIsReadOnlyOnce) {
+    ASSERT_TRUE(start("gui.xml", "gui_no_town.xml", "2 click 300 300\n"));
     go(Town::instance());
     EXPECT_TRUE(Town::instance()->getBuildings().empty() && !Town::instance()->getBackground());
-    EXPECT_TRUE(game.frames(4));
+    EXPECT_TRUE(game->frames(4));
     go(Room::instance());
     go(Town::instance());
-    EXPECT_EQ(log.count(test::logLine("WW", "GameState::TownState::enter",
-                                      "gui.xml is missing town node")),
-              1);
+    EXPECT_EQ(townWarnings("gui.xml is missing town node"), 1) << "read on the first visit only";
 }
