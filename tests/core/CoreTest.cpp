@@ -144,15 +144,23 @@ TEST(Engine, TheRunningFlagEndsTheLoopAfterTheWholeFrameAndEscapeBeforeTheUpdate
 
 TEST(Engine, DrawsByDepthKeepsRegistrationOrderForEqualDepthsAndCullsTheWorld) {
     ASSERT_TRUE(Engine::instance()->init(true));
-    Trace unused;
+    Trace unused, order;
     {
-        Probe top("top", unused, 0.9f), lowA("lowA", unused, 0.1f), mid("mid", unused, 0.5f);
-        Probe lowB("lowB", unused, 0.1f), lowC("lowC", unused, 0.1f);
+        // Forty at two depths, registered alternately: more than a short
+        // sort's insertion pass, so only a stable sort keeps each depth's order.
+        std::vector<std::unique_ptr<Probe>> probes;
+        for (int i = 0; i < 40; ++i) {
+            probes.push_back(std::make_unique<Probe>(std::to_string(i), unused, 0.1f + i % 2));
+        }
+        // The shallow ones but the hidden first, then the deep ones.
+        for (int first : {2, 1}) {
+            for (int i = first; i < 40; i += 2) {
+                order.push_back(std::to_string(i));
+            }
+        }
+        probes[0]->setVisible(false);
         Engine::instance()->drawFrame();
-        lowA.setVisible(false);
-        Engine::instance()->drawFrame();
-        EXPECT_EQ(Probe::drawn, (Trace{"lowA", "lowB", "lowC", "mid", "top",  // first frame
-                                       "lowB", "lowC", "mid", "top"}));
+        EXPECT_EQ(Probe::drawn, order);
     }
     // World objects are drawn only when their box meets the view.
     Probe onScreen("on", unused), offScreen("off", unused);
@@ -179,8 +187,8 @@ TEST(InputManager, OnlyTheTwoKnownNamesInstallTheKeyboard) {
     test::LogCapture log;
     InputManager* input = InputManager::instance();
     InputManager::setInputInterface("Joystick");
-    EXPECT_FALSE(InputManager::processInput(input) || InputManager::processInput(nullptr));
-    EXPECT_FALSE(input->hasInterface());
+    EXPECT_FALSE(InputManager::processInput(input) || InputManager::processInput(nullptr) ||
+                 input->hasInterface());
     const std::string none = "[EE] [InputManager::processInput]\t\tInput is not initialize";
     EXPECT_EQ(log.lines(),
               (Trace{"[WW] [InputManager::setInputInterface]\t\tUnkowned input interfaceJoystick",
@@ -226,8 +234,9 @@ TEST(LogicManager, APassVisitsAddedObjectsAndNeitherSkipsNorRepeatsAroundRemoved
     Probe d("d", trace);
     auto* e = new Probe("e", trace);
     Probe* child = nullptr;
-    // a adds an object; b removes one ahead of the pass, d one behind it.
     a.action = [&](Probe*) { child = new Probe("child", trace); };
+    EXPECT_EQ(logicPass(trace), (Trace{"a", "b", "c", "d", "e", "child"})) << "one added";
+    // b removes an object ahead of the pass, d one behind it.
     b.action = [&](Probe*) { delete e; };
     d.action = [&](Probe*) { delete c; };
     EXPECT_EQ(logicPass(trace), (Trace{"a", "b", "c", "d", "child"}));
@@ -243,15 +252,13 @@ TEST(LogicManager, APassVisitsAddedObjectsAndNeitherSkipsNorRepeatsAroundRemoved
     delete child;
 }
 
-TEST(Camera, WorldOriginIsTheScreenCentreAndConversionsInvertEachOther) {
+TEST(Camera, WorldOriginIsTheScreenCentreAndOnlyScreenPositionsAreTruncated) {
     Camera* camera = Camera::instance();
     EXPECT_EQ(camera->worldToScreen(hgeVector(0, 0)), hgeVector(400, 300));
     // Screen positions are truncated toward zero, world ones are exact.
     EXPECT_EQ(camera->worldToScreen(hgeVector(10.7f, -20.7f)), hgeVector(410, 279));
     EXPECT_EQ(camera->worldToScreen(hgeVector(-400.5f, -300.5f)), hgeVector(0, 0));
     EXPECT_EQ(camera->screenToWorld(hgeVector(0.5f, 600)), hgeVector(-399.5f, 300));
-    EXPECT_EQ(camera->worldToScreen(camera->screenToWorld(hgeVector(123, 456))),
-              hgeVector(123, 456));
 }
 
 TEST(DebugDraw, ShapesRegisterOnlyWhenTheConstantIsYes) {

@@ -87,9 +87,9 @@ TEST_F(Sound, FormatsAreFoundOutAndAStreamKeepsItsBytesAndItsPlaceWhenAnotherPla
         SampleSourcePtr found = source(fixtureBytes(file), FF_AUTODETECT);
         EXPECT_EQ(found ? found->getFormat() : FF_AUTODETECT, format) << file;
     }
-    EXPECT_EQ(source(fixtureBytes("garbage.bin"), FF_AUTODETECT), nullptr);
-    EXPECT_EQ(OpenSampleSource(nullptr, FF_WAV), nullptr);
-    EXPECT_EQ(source(std::make_shared<Bytes>(), FF_AUTODETECT), nullptr);
+    EXPECT_FALSE(source(fixtureBytes("garbage.bin"), FF_AUTODETECT) ||
+                 source(std::make_shared<Bytes>(), FF_AUTODETECT) ||
+                 OpenSampleSource(nullptr, FF_WAV));
 
     DevicePtr device = OpenDevice();
     ASSERT_TRUE(device->isOpen() && OpenDevice() == device) << "one shared device";
@@ -112,10 +112,7 @@ TEST_F(Sound, FormatsAreFoundOutAndAStreamKeepsItsBytesAndItsPlaceWhenAnotherPla
 
 TEST_F(Sound, EffectsOverlapOrRestartAndStopOnlyTheirOwnChannels) {
     start();
-    test::LogCapture log;
     fx->load(1, "buy.wav", SINGLE, FF_WAV);
-    EXPECT_TRUE(
-        log.has(test::logLine("DD", "SoundPlayer::load", "loading sound from buy.wav as intey 1")));
     for (int key : {0, 0, 1, 1}) {
         fx->play(key);
     }
