@@ -78,16 +78,14 @@ TEST(NewGameState, ATourOfTheMenusEndsInTheFlatAtTheChosenLevel) {
     Menu* menu = Menu::instance();
     GuiWindow* window = MenuWidgets::instance()->getWindow();
     GuiButton* back = MenuWidgets::instance()->getBackButton();
-    ASSERT_TRUE(menu->getNewGameEntry() && menu->getHelpEntry() && menu->getQuitEntry());
+    ASSERT_TRUE(menu->getNewGameEntry() && menu->getHelpEntry() && menu->getQuitEntry() &&
+                menu->getLogo());
     EXPECT_TRUE(window->isVisible() && focus() == window) << "the menu is modal";
-    ASSERT_NE(menu->getLogo(), nullptr);
-    EXPECT_EQ(menu->getLogo()->getPosition(), hgeVector(35, 55));
     EXPECT_FALSE(back->isInteractive()) << "the hidden back button takes no clicks";
     game.frames(3);
     auto alpha = [](GuiBase* entry) { return entry->getSprite()->GetColor() >> 24; };
-    EXPECT_EQ(alpha(menu->getNewGameEntry()), 255u) << "the entry under the pointer";
-    EXPECT_EQ(alpha(menu->getHelpEntry()), 200u);
-    EXPECT_EQ(alpha(menu->getQuitEntry()), 200u);
+    EXPECT_EQ(alpha(menu->getHelpEntry()), alpha(menu->getQuitEntry()));
+    EXPECT_GT(alpha(menu->getNewGameEntry()), alpha(menu->getHelpEntry())) << "under the pointer";
 
     game.frames(4);
     ASSERT_EQ(current(), GameState::HelpMenuState::instance());
