@@ -2,8 +2,10 @@
 // the shipped content (or a broken copy of it) with scripted input.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 #include "StateTestSupport.h"
-#include "core/Sprite.h"
 #include "core/states/DifficultyLevel.h"
 #include "core/states/HelpMenuState.h"
 #include "core/states/MenuState.h"
@@ -46,11 +48,11 @@ InteractionalObject* focus() {
 class BrokenGameFiles : public ::testing::Test {
 protected:
     bool start(const char* file, const char* fixture, const char* script) {
-        statetest::installShipped(m_install, file);
+        statetest::installShipped(install, file);
         if (*fixture) {
-            m_install.addFixture("xml", file, std::string("states/") + fixture);
+            install.addFixture("xml", file, std::string("states/") + fixture);
         }
-        m_install.mount();
+        install.mount();
         game = std::make_unique<statetest::Game>(script);
         return game->ok();
     }
@@ -58,7 +60,7 @@ protected:
         return log.count(test::logLine("WW", "GameState::TownState::enter", message));
     }
 
-    test::Installation m_install;
+    test::Installation install;
     test::LogCapture log;
     std::unique_ptr<statetest::Game> game;
 };
