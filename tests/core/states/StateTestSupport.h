@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <string>
 
 #include "TestSupport.h"
@@ -18,9 +17,9 @@ namespace statetest {
 // out the files named in `skip` (bare names).
 inline void installShipped(test::Installation& install, const std::string& skip = "") {
     namespace fs = std::filesystem;
-    const fs::path data = fs::path(FISCORA_SOURCE_DIR) / "data";
     for (const char* folder : {"fnt", "gfx", "xml"}) {
-        for (const auto& entry : fs::directory_iterator(data / folder)) {
+        for (const auto& entry :
+             fs::directory_iterator(fs::path(FISCORA_SOURCE_DIR) / "data" / folder)) {
             const std::string name = entry.path().filename().string();
             if (entry.is_regular_file() && name != skip) {
                 install.addFile(folder, name, test::readFile(entry.path().string()));
@@ -44,23 +43,19 @@ public:
         unsetenv("FISCORA_AUTOPILOT");
     }
     ~Game() { StateMachine::instance()->changeState(nullptr); }
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
 
     bool ok() const { return m_ok; }
 
     // Runs `count` frames: scripted input, the frame's work and its drawing.
     // False when a frame asked to end the program.
     bool frames(int count = 1) {
-        for (int i = 0; i < count; ++i) {
+        bool running = true;
+        for (int i = 0; running && i < count; ++i) {
             engine::HgeImpl::current()->beginInputFrame();
-            const bool end = Engine::instance()->runFrame();
+            running = !Engine::instance()->runFrame();
             Engine::instance()->drawFrame();
-            if (end) {
-                return false;
-            }
         }
-        return true;
+        return running;
     }
 
     HGE* hge() const { return Engine::instance()->getHge(); }
