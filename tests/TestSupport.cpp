@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <SDL_image.h>
 #include <stdlib.h>
 
 #include <algorithm>
@@ -35,26 +36,9 @@ std::string quoted(const std::string& path) {
     return out + "'";
 }
 
-}  // namespace
-
-std::string fixturePath(const std::string& relative) {
-    return std::string(FISCORA_TEST_DATA) + "/" + relative;
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-    const fs::path parent = fs::path(path).parent_path();
-    if (!parent.empty()) {
-        fs::create_directories(parent);
-    }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
+// Packs the files under `folder` (names relative to it, sorted) into the ZIP
+// file `archive`, replacing it. An empty folder gets a placeholder entry,
+// since PhysicsFS cannot mount a ZIP without entries.
 bool packZip(const std::string& folder, const std::string& archive) {
     std::error_code ignored;
     fs::remove(archive, ignored);
@@ -81,6 +65,26 @@ bool packZip(const std::string& folder, const std::string& archive) {
         fs::remove(folder + "/.keep");
     }
     return ok;
+}
+
+}  // namespace
+
+std::string fixturePath(const std::string& relative) {
+    return std::string(FISCORA_TEST_DATA) + "/" + relative;
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    const fs::path parent = fs::path(path).parent_path();
+    if (!parent.empty()) {
+        fs::create_directories(parent);
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 TempDir::TempDir() {
@@ -123,25 +127,6 @@ std::string Installation::folder(const std::string& name) const {
     return root() + "/" + prefix + name;
 }
 
-void Installation::writeSideFile(const std::string& contents) {
-    writeFile(executable() + ".info", contents);
-}
-
-void Installation::removeSideFile() {
-    std::error_code ignored;
-    fs::remove(executable() + ".info", ignored);
-}
-
-void Installation::addFile(const std::string& name, const std::string& file,
-                           const std::string& bytes) {
-    writeFile(folder(name) + "/" + file, bytes);
-}
-
-void Installation::addFixture(const std::string& name, const std::string& file,
-                              const std::string& fixture) {
-    addFile(name, file, readFile(fixturePath(fixture)));
-}
-
 void Installation::removeFolder(const std::string& name) {
     std::error_code ignored;
     fs::remove_all(folder(name), ignored);
@@ -168,30 +153,10 @@ void Installation::unmount() {
     resource::Manager::destroy();
 }
 
-LogCapture::LogCapture() {
-    Log::instance()->startCapture();
-}
-
-LogCapture::~LogCapture() {
-    Log::instance()->stopCapture();
-}
-
-const std::vector<std::string>& LogCapture::lines() const {
-    return Log::instance()->captured();
-}
-
 std::vector<std::string> LogCapture::take() {
     std::vector<std::string> lines = Log::instance()->stopCapture();
     Log::instance()->startCapture();
     return lines;
-}
-
-bool LogCapture::has(const std::string& line) const {
-    return count(line) > 0;
-}
-
-int LogCapture::count(const std::string& line) const {
-    return static_cast<int>(std::count(lines().begin(), lines().end(), line));
 }
 
 int LogCapture::countPrefix(const std::string& prefix) const {
@@ -235,6 +200,14 @@ HeadlessEngine::~HeadlessEngine() {
     if (m_hge) {
         m_hge->System_Shutdown();
         m_hge->Release();
+    }
+}
+
+Picture::Picture(const std::string& path) {
+    if (SDL_Surface* raw = IMG_Load(path.c_str())) {
+        m_hasAlpha = raw->format->Amask != 0;
+        m_surface.reset(SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ARGB8888, 0));
+        SDL_FreeSurface(raw);
     }
 }
 

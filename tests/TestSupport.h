@@ -1,7 +1,15 @@
 #pragma once
 
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "core/Log.h"
 
 class HGE;
 
@@ -16,12 +24,6 @@ std::string fixturePath(const std::string& relative);
 // Whole-file helpers; writeFile creates missing parent folders.
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
-
-// Packs the files under `folder` (names relative to it, sorted) into the ZIP
-// file `archive`, replacing it. An empty folder gets a placeholder entry,
-// since PhysicsFS cannot mount a ZIP without entries.
-// Returns false when the zip tool failed.
-bool packZip(const std::string& folder, const std::string& archive);
 
 // A temporary folder, removed with its contents at the end.
 class TempDir {
@@ -60,12 +62,16 @@ public:
     // "<root>/<prefix><folder>"; the prefix "." means the root itself.
     std::string folder(const std::string& folder) const;
 
-    void writeSideFile(const std::string& contents);
-    void removeSideFile();
+    void writeSideFile(const std::string& contents) { writeFile(executable() + ".info", contents); }
     // Writes <folder>/<name>; folder "" is the root (the program's folder).
-    void addFile(const std::string& folder, const std::string& name, const std::string& bytes);
+    void addFile(const std::string& folder, const std::string& name, const std::string& bytes) {
+        writeFile(this->folder(folder) + "/" + name, bytes);
+    }
     // Copies a fixture of tests/data into <folder>/<name>.
-    void addFixture(const std::string& folder, const std::string& name, const std::string& fixture);
+    void addFixture(const std::string& folder, const std::string& name,
+                    const std::string& fixture) {
+        addFile(folder, name, readFile(fixturePath(fixture)));
+    }
     void removeFolder(const std::string& folder);
     // Packs every content folder that exists into "<folder>.stuff" beside it
     // and removes the folder, as a release does.
@@ -85,13 +91,15 @@ private:
 // Captures the log's lines while it lives.
 class LogCapture {
 public:
-    LogCapture();
-    ~LogCapture();
+    LogCapture() { Log::instance()->startCapture(); }
+    ~LogCapture() { Log::instance()->stopCapture(); }
     // The lines captured so far; take() also starts afresh.
-    const std::vector<std::string>& lines() const;
+    const std::vector<std::string>& lines() const { return Log::instance()->captured(); }
     std::vector<std::string> take();
-    bool has(const std::string& line) const;
-    int count(const std::string& line) const;
+    bool has(const std::string& line) const { return count(line) > 0; }
+    int count(const std::string& line) const {
+        return static_cast<int>(std::count(lines().begin(), lines().end(), line));
+    }
     // Lines that start with the given text.
     int countPrefix(const std::string& prefix) const;
     // The lines written with the given Class::method context.
@@ -117,6 +125,35 @@ public:
 private:
     HGE* m_hge = nullptr;
     bool m_ok = false;
+};
+
+// An image file decoded by SDL_image, as 32-bit ARGB pixels.
+class Picture {
+public:
+    explicit Picture(const std::string& path);
+    bool ok() const { return m_surface != nullptr; }
+    bool hasAlpha() const { return m_hasAlpha; }
+    int width() const { return m_surface->w; }
+    int height() const { return m_surface->h; }
+    uint32_t at(int x, int y) const {
+        const auto* row = static_cast<const uint8_t*>(m_surface->pixels) + y * m_surface->pitch;
+        return reinterpret_cast<const uint32_t*>(row)[x];
+    }
+    int alpha(int x, int y) const { return static_cast<int>(at(x, y) >> 24); }
+    // How many pixels (x, y) of the rectangle [x1, x2) x [y1, y2) pass `test`.
+    int count(int x1, int y1, int x2, int y2, const std::function<bool(int, int)>& test) const {
+        int n = 0;
+        for (int y = y1; y < y2; ++y) {
+            for (int x = x1; x < x2; ++x) {
+                n += test(x, y);
+            }
+        }
+        return n;
+    }
+
+private:
+    std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> m_surface{nullptr, SDL_FreeSurface};
+    bool m_hasAlpha = false;
 };
 
 }  // namespace test

@@ -15,13 +15,8 @@ public:
     explicit OwnFolderPerTest(std::filesystem::path base) : m_base(std::move(base)) {}
 
     void OnTestStart(const ::testing::TestInfo& info) override {
-        std::string name = std::string(info.test_suite_name()) + "." + info.name();
-        for (char& c : name) {
-            if (c == '/') {
-                c = '_';
-            }
-        }
-        const std::filesystem::path folder = m_base / name;
+        // Parameterised names hold slashes: their folders simply nest.
+        const auto folder = m_base / (std::string(info.test_suite_name()) + "." + info.name());
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
         std::filesystem::create_directories(folder, ignored);

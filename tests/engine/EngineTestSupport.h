@@ -15,6 +15,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "TestSupport.h"
 #include "engine/EngineLog.h"
 #include "engine/HgeImpl.h"
 #include "engine/KeyMap.h"
@@ -25,15 +26,8 @@ namespace enginetest {
 
 const float kPi = 3.14159265f;
 
-inline void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-inline std::string readFile(const std::string& path) {
-    std::ostringstream buffer;
-    buffer << std::ifstream(path, std::ios::binary).rdbuf();
-    return buffer.str();
-}
+using test::readFile;
+using test::writeFile;
 
 // A PNG file's bytes for a w x h image given as ARGB pixels, row by row.
 inline std::string makePng(int w, int h, const std::vector<uint32_t>& argb) {

@@ -162,7 +162,8 @@ static bool drawFrame() {
     return false;
 }
 
-static std::vector<std::string> runScript(const std::string& script, const std::string& shots) {
+static std::vector<std::string> runScript(const std::string& script, const std::string& shots,
+                                          const std::function<void()>& beforeStart = {}) {
     writeFile("script.txt", script);
     EnvVar pilot("FISCORA_AUTOPILOT", "script.txt");
     EnvVar shotDir("FISCORA_SHOTS", shots.c_str());
@@ -174,6 +175,9 @@ static std::vector<std::string> runScript(const std::string& script, const std::
     g_hge->System_SetState(HGE_RENDERFUNC, drawFrame);
     engine::EngineLog::startCapture();
     EXPECT_TRUE(g_hge->System_Initiate());
+    if (beforeStart) {
+        beforeStart();
+    }
     EXPECT_TRUE(g_hge->System_Start());
     g_hge->Release();
     return engine::EngineLog::stopCapture();
@@ -228,4 +232,20 @@ TEST(HgeEngine, AutopilotInputLooksLikeRealInputAndRepeatsExactly) {
     // Without a folder a shot is skipped with a line.
     EXPECT_TRUE(logHas(runScript("1 shot nowhere\n2 quit\n", ""), "shot nowhere skipped"));
     EXPECT_EQ(g_seen.size(), 1u);
+}
+
+// A tap (press and release both waiting before one frame, as a touchpad or
+// xdotool sends them) is held for that frame and let go on the next, since
+// the pointer polls the button's state.
+TEST(HgeEngine, ATapWithinOneFrameIsHeldForThatFrameAndLetGoOnTheNext) {
+    runScript("3 quit\n", "", [] {
+        for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+            SDL_Event event{};
+            event.type = type;
+            event.button.button = SDL_BUTTON_LEFT;
+            ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+        }
+    });
+    EXPECT_EQ(g_seen,
+              (std::vector<std::string>{"0,0 1100 key 1 dt 0.25", "0,0 0010 key 0 dt 0.25"}));
 }

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -13,15 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace gametest {
-
-bool Outcome::has(const std::string& line) const {
-    for (const std::string& entry : log) {
-        if (entry == line) {
-            return true;
-        }
-    }
-    return false;
-}
 
 int Outcome::find(const std::string& text, int from) const {
     for (int i = std::max(from, 0); i < static_cast<int>(log.size()); ++i) {
@@ -87,55 +79,30 @@ std::string installGame(const std::string& root) {
     return executable;
 }
 
-Shot::Shot(const std::string& path) {
-    if (SDL_Surface* loaded = IMG_Load(path.c_str())) {
-        m_surface = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-        SDL_FreeSurface(loaded);
-    }
-}
-
-Shot::~Shot() {
-    if (m_surface) {
-        SDL_FreeSurface(m_surface);
-    }
-}
-
-uint32_t Shot::at(int x, int y) const {
-    const auto* row = static_cast<const uint8_t*>(m_surface->pixels) + y * m_surface->pitch;
-    return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFFu;
-}
-
-std::size_t Shot::colours(int x1, int y1, int x2, int y2, std::size_t enough) const {
+std::size_t colours(const test::Picture& shot, int x1, int y1, int x2, int y2, std::size_t enough) {
     std::unordered_set<uint32_t> seen;
     for (int y = y1; y < y2 && seen.size() < enough; ++y) {
         for (int x = x1; x < x2; ++x) {
-            seen.insert(at(x, y));
+            seen.insert(shot.at(x, y));
         }
     }
     return seen.size();
 }
 
-int Shot::differences(const Shot& other, int x1, int y1, int x2, int y2) const {
-    int count = 0;
-    for (int y = y1; y < y2; ++y) {
-        for (int x = x1; x < x2; ++x) {
-            count += at(x, y) != other.at(x, y);
-        }
-    }
-    return count;
+int differences(const test::Picture& shot, const test::Picture& other, int x1, int y1, int x2,
+                int y2) {
+    return shot.count(x1, y1, x2, y2,
+                      [&](int x, int y) { return shot.at(x, y) != other.at(x, y); });
 }
 
-double Shot::brightness(int x1, int y1, int x2, int y2) const {
+double brightness(const test::Picture& shot, int x1, int y1, int x2, int y2) {
     double sum = 0;
-    int count = 0;
-    for (int y = y1; y < y2; ++y) {
-        for (int x = x1; x < x2; ++x) {
-            const uint32_t pixel = at(x, y);
-            sum += ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
-            ++count;
-        }
-    }
-    return count ? sum / (3.0 * count) : 0.0;
+    shot.count(x1, y1, x2, y2, [&](int x, int y) {
+        const uint32_t pixel = shot.at(x, y);
+        sum += ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
+        return true;
+    });
+    return sum / (3.0 * std::max((x2 - x1) * (y2 - y1), 1));
 }
 
 }  // namespace gametest

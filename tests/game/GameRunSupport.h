@@ -1,12 +1,11 @@
 #pragma once
 
-#include <SDL.h>
-#include <SDL_image.h>
-
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "TestSupport.h"
 
 // Runs the built game as a player would start it, headless, in a folder of
 // its own, and reads back what it left: the exit status, "log.log",
@@ -19,7 +18,6 @@ struct Outcome {
     std::vector<std::string> log;
     std::string engineLog;  // the whole of "hge.log"
 
-    bool has(const std::string& line) const;
     // The index of the first line at or after `from` that contains `text`, or -1.
     int find(const std::string& text, int from = 0) const;
     bool hasShot(const std::string& name) const;
@@ -39,27 +37,13 @@ Outcome runGame(const std::string& executable, const std::string& folder, const 
 // content under root/data.
 std::string installGame(const std::string& root);
 
-// A screenshot's pixels.
-class Shot {
-public:
-    explicit Shot(const std::string& path);
-    ~Shot();
-    Shot(const Shot&) = delete;
-    Shot& operator=(const Shot&) = delete;
-
-    bool ok() const { return m_surface != nullptr; }
-    int width() const { return m_surface ? m_surface->w : 0; }
-    int height() const { return m_surface ? m_surface->h : 0; }
-    uint32_t at(int x, int y) const;  // 0xRRGGBB
-    // Distinct colours in the rectangle, counted up to `enough`.
-    std::size_t colours(int x1, int y1, int x2, int y2, std::size_t enough = 64) const;
-    // Pixels of the rectangle that differ from `other`.
-    int differences(const Shot& other, int x1, int y1, int x2, int y2) const;
-    // Mean of the three channels over the rectangle, 0..255.
-    double brightness(int x1, int y1, int x2, int y2) const;
-
-private:
-    SDL_Surface* m_surface = nullptr;
-};
+// Over the rectangle [x1, x2) x [y1, y2) of screenshots: the distinct
+// colours counted up to `enough`, the pixels that differ from `other`, and
+// the mean of the three channels (0..255).
+std::size_t colours(const test::Picture& shot, int x1, int y1, int x2, int y2,
+                    std::size_t enough = 64);
+int differences(const test::Picture& shot, const test::Picture& other, int x1, int y1, int x2,
+                int y2);
+double brightness(const test::Picture& shot, int x1, int y1, int x2, int y2);
 
 }  // namespace gametest

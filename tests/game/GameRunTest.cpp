@@ -12,8 +12,11 @@
 #include "game/GameRunSupport.h"
 
 namespace fs = std::filesystem;
+using gametest::brightness;
+using gametest::colours;
+using gametest::differences;
 using gametest::Outcome;
-using gametest::Shot;
+using test::Picture;
 
 namespace {
 
@@ -22,11 +25,11 @@ const char* const QUICK_SCRIPT = "3 shot s\n6 key escape down\n";
 // Every screenshot is a whole, drawn screen.
 void expectScreen(const Outcome& run, const std::string& name) {
     ASSERT_TRUE(run.hasShot(name)) << name;
-    Shot shot(run.shot(name));
+    Picture shot(run.shot(name));
     ASSERT_TRUE(shot.ok()) << name;
     EXPECT_EQ(shot.width(), 800);
     EXPECT_EQ(shot.height(), 600);
-    EXPECT_GE(shot.colours(0, 0, 800, 600), 32u) << name << " looks blank";
+    EXPECT_GE(colours(shot, 0, 0, 800, 600), 32u) << name << " looks blank";
 }
 
 // The information line and the lines before it, in order.
@@ -82,30 +85,30 @@ TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
     for (const char* name : {"menu", "help", "back", "quit", "after", "easy", "normal", "hard"}) {
         expectScreen(run, name);
     }
-    Shot menu(run.shot("menu")), help(run.shot("help")), back(run.shot("back"));
-    Shot quit(run.shot("quit")), after(run.shot("after"));
-    Shot easy(run.shot("easy")), normal(run.shot("normal")), hard(run.shot("hard"));
-    Shot flat(run.shot("flat"));
+    Picture menu(run.shot("menu")), help(run.shot("help")), back(run.shot("back"));
+    Picture quit(run.shot("quit")), after(run.shot("after"));
+    Picture easy(run.shot("easy")), normal(run.shot("normal")), hard(run.shot("hard"));
+    Picture flat(run.shot("flat"));
     ASSERT_TRUE(menu.ok() && help.ok() && back.ok() && quit.ok() && after.ok() && easy.ok() &&
                 normal.ok() && hard.ok() && flat.ok());
     // The pointer is in a corner in both menu shots; the rest is the same.
-    EXPECT_EQ(back.differences(menu, 100, 100, 700, 500), 0) << "the menu comes back as it was";
-    EXPECT_GT(help.differences(menu, 0, 0, 800, 600), 200000) << "help is its own picture";
+    EXPECT_EQ(differences(back, menu, 100, 100, 700, 500), 0) << "the menu comes back as it was";
+    EXPECT_GT(differences(help, menu, 0, 0, 800, 600), 200000) << "help is its own picture";
     // The screen behind the question is darkened; the window itself is the
     // panel colour where no text is. Denied, it leaves no window or overlay.
-    EXPECT_LT(quit.brightness(0, 450, 140, 600), menu.brightness(0, 450, 140, 600) * 0.7);
-    EXPECT_EQ(quit.at(400, 190), 0x2F4F63u);
-    EXPECT_EQ(after.differences(menu, 0, 0, 800, 600), 0) << "no window, no overlay left";
+    EXPECT_LT(brightness(quit, 0, 450, 140, 600), brightness(menu, 0, 450, 140, 600) * 0.7);
+    EXPECT_EQ(quit.at(400, 190), 0xFF2F4F63u);
+    EXPECT_EQ(differences(after, menu, 0, 0, 800, 600), 0) << "no window, no overlay left";
     // Each level shows its own description in the information panel, and
     // nothing else moves above it.
     const int panel[] = {80, 285, 720, 432};
-    EXPECT_GT(normal.differences(easy, panel[0], panel[1], panel[2], panel[3]), 500);
-    EXPECT_GT(hard.differences(normal, panel[0], panel[1], panel[2], panel[3]), 500);
-    EXPECT_GT(hard.differences(easy, panel[0], panel[1], panel[2], panel[3]), 500);
-    EXPECT_EQ(hard.differences(easy, 0, 0, 800, 180), 0);
-    EXPECT_GT(easy.colours(panel[0], panel[1], panel[2], panel[3]), 4u) << "text on the panel";
+    EXPECT_GT(differences(normal, easy, panel[0], panel[1], panel[2], panel[3]), 500);
+    EXPECT_GT(differences(hard, normal, panel[0], panel[1], panel[2], panel[3]), 500);
+    EXPECT_GT(differences(hard, easy, panel[0], panel[1], panel[2], panel[3]), 500);
+    EXPECT_EQ(differences(hard, easy, 0, 0, 800, 180), 0);
+    EXPECT_GT(colours(easy, panel[0], panel[1], panel[2], panel[3]), 4u) << "text on the panel";
     // The menu is gone: what the flat has drawn so far lies on the white screen.
-    EXPECT_GT(flat.brightness(0, 0, 800, 600), 240.0);
+    EXPECT_GT(brightness(flat, 0, 0, 800, 600), 240.0);
 }
 
 TEST(GameRun, QuitQuestionConfirmedEndsTheProgramAtOnce) {
@@ -135,7 +138,7 @@ TEST(GameRun, EngineThatCannotStartEndsWithStatusOne) {
 // ends normally, and says what was wrong.
 struct BadInput {
     const char* name;
-    std::function<void(const std::string& root)> breakIt;
+    std::function<void(const std::string& root)> damage;
     const char* expected;  // part of a log line ("hge.log" for the autopilot)
     const char* script;
     const char* absent = nullptr;  // part of a line the run must not log
@@ -147,7 +150,7 @@ TEST_P(GameRunBadInput, IsLoggedAndTheGameRunsOn) {
     const BadInput& bad = GetParam();
     test::TempDir dir;
     const std::string executable = gametest::installGame(dir.path() + "/game");
-    bad.breakIt(dir.path() + "/game");
+    bad.damage(dir.path() + "/game");
     const Outcome run = gametest::runGame(executable, dir.path() + "/game", bad.script);
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.hasShot("s")) << "the frame loop was reached";
@@ -160,92 +163,80 @@ TEST_P(GameRunBadInput, IsLoggedAndTheGameRunsOn) {
     EXPECT_GE(run.find(test::logLine("II", "WinMain", "shutting down")), 0);
 }
 
-void remove(const std::string& path) {
-    fs::remove_all(path);
+using Damage = std::function<void(const std::string& root)>;
+
+Damage removing(std::vector<std::string> paths) {
+    return [paths](const std::string& root) {
+        for (const std::string& path : paths) {
+            fs::remove_all(root + "/" + path);
+        }
+    };
 }
 
-// Garbage lines between the header and the glyphs, and after them.
-void spoilFont(const std::string& font) {
-    std::string text = test::readFile(font);
-    const std::size_t header = text.find('\n') + 1;
-    text.insert(header, "garbage\nChar=\"\n\x01\x02 more\nChar=zz,1\nBitmap\n");
-    test::writeFile(font, text + "\nChar=,,,\ntrailing");
+Damage writing(const std::string& path, const std::string& bytes) {
+    return [=](const std::string& root) { test::writeFile(root + "/" + path, bytes); };
 }
 
-// A zero byte half-way through, as a damaged disk or download leaves it: the
-// glyphs after it are lost, nothing is read beyond the text.
-void zeroInFont(const std::string& font) {
-    std::string text = test::readFile(font);
-    text.insert(text.size() / 2, std::string("\0\xff\xfe garbage", 11));
-    test::writeFile(font, text);
+Damage editingFont(std::function<void(std::string&)> edit) {
+    return [edit](const std::string& root) {
+        const std::string font = root + "/data/fnt/font_tessaline_19.fnt";
+        std::string text = test::readFile(font);
+        edit(text);
+        test::writeFile(font, text);
+    };
 }
 
 void PrintTo(const BadInput& bad, std::ostream* out) {
     *out << bad.name;
 }
 
+const char* const NEW_GAME_SCRIPT = "2 clickon New Game\n5 shot s\n8 key escape down\n";
+
 INSTANTIATE_TEST_SUITE_P(
     BrokenContent, GameRunBadInput,
     ::testing::Values(
-        BadInput{"NoSideFile", [](const std::string& root) { remove(root + "/fiscora.info"); },
+        BadInput{"NoSideFile", removing({"fiscora.info"}),
                  "fiscora.info, files wont be ablo to load", QUICK_SCRIPT},
-        BadInput{"MissingFolders",
-                 [](const std::string& root) {
-                     remove(root + "/data/gfx");
-                     remove(root + "/data/snd");
-                 },
-                 "unable to add searchpath", QUICK_SCRIPT},
-        BadInput{"MissingConstants",
-                 [](const std::string& root) { remove(root + "/data/xml/constants.xml"); },
+        BadInput{"MissingFolders", removing({"data/gfx", "data/snd"}), "unable to add searchpath",
+                 QUICK_SCRIPT},
+        BadInput{"MissingConstants", removing({"data/xml/constants.xml"}),
                  "[EE] [ConstantManager::ConstantManager]\t\tgot null element", QUICK_SCRIPT},
-        BadInput{"BrokenConstants",
-                 [](const std::string& root) {
-                     test::writeFile(root + "/data/xml/constants.xml", "<a><Constants x=");
-                 },
+        BadInput{"BrokenConstants", writing("data/xml/constants.xml", "<a><Constants x="),
                  "[EE] [resource::Manager::getXml]\t\terror parsing xml", QUICK_SCRIPT},
-        BadInput{"MissingDepths",
-                 [](const std::string& root) { remove(root + "/data/xml/zdepth.xml"); },
+        BadInput{"MissingDepths", removing({"data/xml/zdepth.xml"}),
                  "[EE] [ZDepth::readFile]\t\tunable to open file, no z levels read", QUICK_SCRIPT},
-        BadInput{"BrokenDepths",
-                 [](const std::string& root) {
-                     test::writeFile(root + "/data/xml/zdepth.xml", "<zdepth><level key=");
-                 },
+        BadInput{"BrokenDepths", writing("data/xml/zdepth.xml", "<zdepth><level key="),
                  "[EE] [ZDepth::readFile]\t\tunable to open file, no z levels read", QUICK_SCRIPT},
-        BadInput{"MissingImage",
-                 [](const std::string& root) { remove(root + "/data/gfx/gui_logo.png"); },
+        BadInput{"MissingImage", removing({"data/gfx/gui_logo.png"}),
                  "[EE] [resource::Manager::getTexture]\t\tunable to file handle for gui_logo.png",
                  QUICK_SCRIPT},
         BadInput{"CorruptImage",
-                 [](const std::string& root) {
-                     test::writeFile(root + "/data/gfx/gui_menu_background.png",
-                                     std::string("\x89PNG\r\n\x1a\n", 8) + "not an image");
-                 },
+                 writing("data/gfx/gui_menu_background.png",
+                         std::string("\x89PNG\r\n\x1a\n", 8) + "not an image"),
                  "unable to load texture gui_menu_background.png", QUICK_SCRIPT},
-        BadInput{
-            "FontWithGarbageLines",
-            [](const std::string& root) { spoilFont(root + "/data/fnt/font_tessaline_19.fnt"); },
-            "[II] [WinMain]\t\tStarting engine",
-            "2 clickon New Game\n5 shot s\n8 key escape down\n", "[EE] [Text::validate]"},
-        BadInput{
-            "FontWithZeroByte",
-            [](const std::string& root) { zeroInFont(root + "/data/fnt/font_tessaline_19.fnt"); },
-            "[EE] [Text::validate]\t\tcouldnt find sprie for",
-            "2 clickon New Game\n5 shot s\n8 key escape down\n"},
-        BadInput{"ScriptWithBadLines", [](const std::string&) {},
-                 "Autopilot: ignoring bad line 2 of script.txt",
+        // Garbage lines between the header and the glyphs, and after them:
+        // the good glyphs survive.
+        BadInput{"FontWithGarbageLines", editingFont([](std::string& text) {
+                     text.insert(text.find('\n') + 1,
+                                 "garbage\nChar=\"\n\x01\x02 more\nChar=zz,1\nBitmap\n");
+                     text += "\nChar=,,,\ntrailing";
+                 }),
+                 "[II] [WinMain]\t\tStarting engine", NEW_GAME_SCRIPT, "[EE] [Text::validate]"},
+        // A zero byte half-way through, as a damaged disk or download leaves
+        // it: the glyphs after it are lost, nothing is read beyond the text.
+        BadInput{"FontWithZeroByte", editingFont([](std::string& text) {
+                     text.insert(text.size() / 2, std::string("\0\xff\xfe garbage", 11));
+                 }),
+                 "[EE] [Text::validate]\t\tcouldnt find sprie for", NEW_GAME_SCRIPT},
+        BadInput{"ScriptWithBadLines", removing({}), "Autopilot: ignoring bad line 2 of script.txt",
                  "3 shot s\nhello world\n4 jump 1 2\nx key escape down\n5 move\n"
                  "6 key escape down\n"},
-        BadInput{"MissingMenu",
-                 [](const std::string& root) { remove(root + "/data/xml/menu.xml"); },
+        BadInput{"MissingMenu", removing({"data/xml/menu.xml"}),
                  "[EE] [XmlReader::getRootChildElement]\t\tgot no root", QUICK_SCRIPT},
-        BadInput{"MissingInfoTexts",
-                 [](const std::string& root) { remove(root + "/data/xml/info.xml"); },
+        BadInput{"MissingInfoTexts", removing({"data/xml/info.xml"}),
                  "[EE] [InfoManager::load]\t\tcould not read info texts from info.xml",
                  "2 clickon Quit\n3 shot s\n6 key escape down\n"},
-        BadInput{"BrokenInfoTexts",
-                 [](const std::string& root) {
-                     test::writeFile(root + "/data/xml/info.xml", "<infos><info name=\"x\">");
-                 },
+        BadInput{"BrokenInfoTexts", writing("data/xml/info.xml", "<infos><info name=\"x\">"),
                  "[EE] [InfoManager::load]\t\tcould not read info texts from info.xml",
                  QUICK_SCRIPT}),
     [](const ::testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });

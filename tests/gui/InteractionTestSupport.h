@@ -209,39 +209,6 @@ private:
     TiXmlDocument m_records;
 };
 
-// An image file decoded by SDL_image, as 32-bit ARGB pixels.
-class Picture {
-public:
-    explicit Picture(const std::string& path) {
-        if (SDL_Surface* raw = IMG_Load(path.c_str())) {
-            m_hasAlpha = raw->format->Amask != 0;
-            m_surface.reset(SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ARGB8888, 0));
-            SDL_FreeSurface(raw);
-        }
-    }
-    bool ok() const { return m_surface != nullptr; }
-    bool hasAlpha() const { return m_hasAlpha; }
-    int width() const { return m_surface->w; }
-    int height() const { return m_surface->h; }
-    uint32_t at(int x, int y) const {
-        const auto* row = static_cast<const uint8_t*>(m_surface->pixels) + y * m_surface->pitch;
-        return reinterpret_cast<const uint32_t*>(row)[x];
-    }
-    int alpha(int x, int y) const { return static_cast<int>(at(x, y) >> 24); }
-    // How many pixels (x, y) of the rectangle [x1, x2) x [y1, y2) pass `test`.
-    int count(int x1, int y1, int x2, int y2, const std::function<bool(int, int)>& test) const {
-        int n = 0;
-        for (int y = y1; y < y2; ++y) {
-            for (int x = x1; x < x2; ++x) {
-                n += test(x, y);
-            }
-        }
-        return n;
-    }
-
-private:
-    std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> m_surface{nullptr, SDL_FreeSurface};
-    bool m_hasAlpha = false;
-};
+using test::Picture;
 
 }  // namespace guitest
