@@ -379,17 +379,21 @@ def armchair(w, d, fill, wings):
 
 
 def bed(w, d, duvet, frame, double):
+    """The headboard at the far end, so that the pillows show."""
     u0, u1, v0, v1 = cell(w, d, 0.08)
-    parts = [Box(u0, u0 + 0.25, v0, v1, 0.0, 1.0 if double else 0.8, frame),  # headboard
-             Box(u0 + 0.25, u1, v0, v1, 0.05, 0.32, frame),
-             Box(u0 + 0.3, u1 - 0.05, v0 + 0.05, v1 - 0.05, 0.32, 0.5, P["cream"])]
+    head = u1 - 0.25
+    parts = [Box(head, u1, v0, v1, 0.0, 1.0 if double else 0.8, frame),
+             Box(u0, head, v0, v1, 0.05, 0.3, frame),
+             Box(u0 + 0.03, head - 0.02, v0 + 0.04, v1 - 0.04, 0.3, 0.48, P["cream"])]
     pillows = 2 if double else 1
     span = (v1 - v0 - 0.2) / pillows
     for k in range(pillows):
         a = v0 + 0.1 + k * span
-        parts.append(Box(u0 + 0.4, u0 + 1.1, a + 0.05, a + span - 0.05, 0.5, 0.62, P["light"]))
-    parts.append(Box(u0 + 1.3, u1 - 0.02, v0 + 0.02, v1 - 0.02, 0.5, 0.58, duvet,
-                     decals=[topdecal(u0 + 1.3, u0 + 1.55, v0 + 0.02, v1 - 0.02, P["light"])]))
+        parts.append(Box(head - 0.75, head - 0.1, a + 0.05, a + span - 0.05, 0.48, 0.64, P["light"]))
+    fold = head - 0.95
+    parts.append(Box(u0, fold, v0 + 0.01, v1 - 0.01, 0.26, 0.56, duvet,
+                     decals=[topdecal(fold - 0.3, fold, v0 + 0.01, v1 - 0.01, P["light"]),
+                             front(fold - 0.3, fold, 0.26, 0.56, P["light"])]))
     return parts
 
 
