@@ -552,7 +552,7 @@ def computer(w, d, big):
         parts.append(Cyl(u1 - 0.25, v0 + 0.35, 0.07, 0.74, 0.86, P["rose"]))
         return parts
     sw = 0.75
-    parts = table(w, d, P["ink"], P["road_dark"], 0.74, 0.08)
+    parts = table(w, d, P["wood"], P["road_dark"], 0.74, 0.08)
     parts.append(Box(cu - 0.15, cu + 0.15, v0 + 0.25, v0 + 0.45, 0.74, 0.76, P["road_dark"]))
     parts.append(Box(cu - 0.04, cu + 0.04, v0 + 0.3, v0 + 0.38, 0.76, 0.86, P["road_dark"]))
     parts.append(Box(cu - sw, cu + sw, v0 + 0.38, v0 + 0.48, 0.86, 1.25, P["ink"],
@@ -606,11 +606,14 @@ def plant(w, d, big):
                 Box(cu - 0.32, cu - 0.2, cv - 0.04, cv + 0.04, 0.38, 0.52, P["leaf"]),
                 Box(cu + 0.2, cu + 0.32, cv - 0.04, cv + 0.04, 0.32, 0.46, P["leaf"]),
                 Ball(cu, cv, 0.66, 3, P["rose"])]
-    parts = [Cyl(cu, cv, 0.3, 0, 0.4, P["cream"])]
-    leaves = [(-0.3, 0.1, 0.75, P["leaf_dark"]), (0.3, -0.2, 0.8, P["leaf_dark"]),
-              (0.0, -0.3, 1.05, P["leaf"]), (-0.35, -0.1, 1.0, P["leaf"]),
-              (0.35, 0.15, 0.95, P["leaf"]), (0.05, 0.3, 0.72, P["leaf"]),
-              (0.0, 0.0, 1.2, P["leaf_dark"])]
+    parts = [Cyl(cu, cv, 0.3, 0, 0.4, P["cream"]), Cyl(cu, cv, 0.24, 0.4, 0.41, P["roof"])]
+    leaves = [(-0.3, 0.1, 0.62, P["leaf_dark"]), (0.3, -0.2, 0.68, P["leaf_dark"]),
+              (0.0, -0.3, 0.95, P["leaf"]), (-0.35, -0.1, 0.88, P["leaf"]),
+              (0.35, 0.15, 0.82, P["leaf"]), (0.05, 0.3, 0.6, P["leaf"]),
+              (0.0, 0.0, 1.1, P["leaf_dark"])]
+    for du, dv, z, colour in leaves:
+        parts.append(Box(cu + du * 0.5 - 0.02, cu + du * 0.5 + 0.02, cv + dv * 0.5 - 0.02,
+                         cv + dv * 0.5 + 0.02, 0.41, z - 0.05, P["leaf_dark"]))
     for du, dv, z, colour in leaves:
         parts.append(Ball(cu + du, cv + dv, z, 14, colour, 9))
     return parts
