@@ -358,7 +358,7 @@ def sofa(w, d, fill, seats):
     span = (u1 - u0 - 2 * arm) / seats
     for k in range(seats):
         a = u0 + arm + k * span
-        parts.append(Box(a, a + span, v0 + 0.5, v1, 0.42, 0.5, fill, P["cream"] if False else fill))
+        parts.append(Box(a, a + span, v0 + 0.5, v1, 0.42, 0.5, fill))  # cushions
     parts.append(Box(u0, u0 + arm, v0, v1, 0.12, 0.62, fill))
     parts.append(Box(u1 - arm, u1, v0, v1, 0.12, 0.62, fill))
     return parts
@@ -658,7 +658,7 @@ def poster(w, d, framed_print):
                (u0 + 0.08, u1 - 0.08, z1 - 0.2, z1 - 0.08, P["accent"], "flat"),
                (cu - 0.22, cu + 0.22, z0 + 0.25, z0 + 0.55, P["butter"], "round"),
                (u0 + 0.1, u1 - 0.1, z0 + 0.06, z0 + 0.12, P["light"], "flat")]
-        return Piece(w, d, framed(w, d, z0, z1, P["panel"], 0.0001, art, P["light"]), False)
+        return Piece(w, d, framed(w, d, z0, z1, P["panel"], 0, art, P["light"]), False)
     z0, z1 = 0.95, 1.65
     art = [P["light"],
            (u0 + 0.15, u1 - 0.15, z0 + 0.12, z1 - 0.12, P["rose"]),
