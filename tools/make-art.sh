@@ -14,6 +14,7 @@ trap 'rm -rf "$tmp"' EXIT INT TERM
 command -v rsvg-convert >/dev/null || { echo "make-art: rsvg-convert missing (librsvg2-bin)" >&2; exit 1; }
 
 python3 "$root/tools/art/gensvg.py" "$src"
+python3 "$root/tools/art/furniture.py" "$src" "$root/data/xml/furnitures.xml"
 mkdir -p "$out"
 for svg in "$src"/*.svg; do
     name=$(basename "$svg" .svg)
