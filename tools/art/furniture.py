@@ -32,10 +32,10 @@ import sys
 from artlib import PALETTE as P
 from artlib import Svg
 
-GRID = 32.0  # screen pixels per grid step along screen x
+GRID = 28.0  # screen pixels per grid step along screen x (rooms.py GRID_SIZE)
 SIZE_RATIO = 0.5  # vertical squash: a cell is 2 * GRID wide, GRID high
 STEP_M = 0.5  # metres per grid step
-PX_PER_M = 78.0  # screen pixels per metre of height (1.2247 * GRID / STEP_M)
+PX_PER_M = 68.6  # screen pixels per metre of height (1.2247 * GRID / STEP_M)
 PREVIEW = 82  # the store's picture, file size
 INK = P["ink"]
 SW = 2.0  # outline width at game scale
