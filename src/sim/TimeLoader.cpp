@@ -7,6 +7,7 @@
 #include "gui/GuiTextBox.h"
 #include "gui/GuiWindow.h"
 #include "gui/InteractionalObject.h"
+#include "resource/Text.h"
 #include "sim/DateManager.h"
 
 namespace {
@@ -16,11 +17,12 @@ const hgeVector WINDOW_SIZE(350, 250);
 const hgeVector WINDOW_POSITION(225, 175);
 // The bar sits centred in the window, below the date.
 const hgeVector BAR_OFFSET((350 - TimeLoader::FULL_WIDTH) / 2, 130);
-const hgeVector DATE_OFFSET(30, 50);
+const float DATE_TOP = 80.0f;
 const float WINDOW_DEPTH = 0.7f;
 const float BAR_DEPTH = 0.9f;
 const char* const DATE_FONT = "font_tessaline_19.fnt";
-const unsigned int DATE_COLOR = 0xFF000000;
+// Light text on the dark window face.
+const unsigned int DATE_COLOR = 0xFFFFFFFF;
 
 }  // namespace
 
@@ -101,7 +103,10 @@ void TimeLoader::showDate() {
         m_dateBox->removeText(m_dateText);
     }
     m_dateText = text;
-    m_dateBox->addText(m_dateText, DATE_FONT, DATE_COLOR, DATE_OFFSET);
+    // Centred above the bar.
+    const float width = Text(DATE_FONT, m_dateText).getWidth();
+    m_dateBox->addText(m_dateText, DATE_FONT, DATE_COLOR,
+                       hgeVector((WINDOW_SIZE.x - width) / 2, DATE_TOP));
 }
 
 void TimeLoader::update(float) {
