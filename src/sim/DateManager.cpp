@@ -27,6 +27,8 @@ void DateManager::reset() {
 }
 
 void DateManager::load(const std::string& fileName) {
+    // A second load without reset would append a second year of months.
+    reset();
     m_reader = std::make_unique<XmlReader>(fileName);
     // A missing or broken file is reported by the resource manager and
     // leaves the table empty.
@@ -37,7 +39,6 @@ void DateManager::load(const std::string& fileName) {
     m_current.day = 1;
     setCurrentMonth(getMonth(1));
     m_loaded = true;
-    m_end = Date();
     setActive(true);
 }
 

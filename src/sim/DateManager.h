@@ -21,8 +21,8 @@ class DateManager : public Logic, public Singleton<DateManager> {
 public:
     // Back to not loaded: no months, no dates, no reader.
     void reset();
-    // Reads the months and the step time; the date becomes day 1 of month 1,
-    // year 1, and the end date is cleared.
+    // Starts afresh from `fileName`: its months and step time, the date on
+    // day 1 of month 1, year 1, and no end date.
     void load(const std::string& fileName);
     // The year when not 0, the month when it is in the table; the day stays 0.
     void setEndDate(int year, int month);
