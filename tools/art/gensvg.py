@@ -85,6 +85,17 @@ def slider_handle():
     return s
 
 
+def loader_bar():
+    # The month indicator's bar: revealed from the left, one day at a time,
+    # up to 75 x 33 pixels.
+    s = Svg(75, 33, margin=False)
+    s.add('<rect x="0" y="4" width="75" height="25" rx="6" fill="%s"/>' % P["ink"])
+    s.add('<rect x="2" y="6" width="71" height="21" rx="5" fill="%s"/>' % P["accent"])
+    s.add('<rect x="2" y="21" width="71" height="6" rx="3" fill="%s"/>' % P["accent_dark"])
+    s.add('<rect x="6" y="9" width="63" height="4" rx="2" fill="%s" opacity="0.55"/>' % P["light"])
+    return s
+
+
 def pointer():
     s = Svg(28, 38)
     s.add('<path d="M2 2 L2 30 L8.5 24.5 L13 35 L18.5 32.5 L14 22.5 L22.5 22.5 Z" '
@@ -231,6 +242,7 @@ IMAGES = {
     "sprite_line": line,
     "sprite_slider_slider": slider_handle,
     "sprite_dot": pointer,
+    "sprite_loader": loader_bar,
     "gui_little_button": little_button,
     "gui_yes_button": yes_button,
     "gui_no_button": no_button,

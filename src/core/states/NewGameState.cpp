@@ -20,6 +20,11 @@
 #include "gui/Menubutton.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
+#include "sim/DateManager.h"
+#include "sim/FlagSystem.h"
+#include "sim/StatisticType.h"
+#include "sim/Statistics.h"
+#include "sim/TimeLoader.h"
 
 namespace {
 
@@ -146,22 +151,24 @@ void GameState::NewGameState::startGame() {
     // later: Portfolio::instance()->clear();
     // later: InvestmentCalculator::instance()->reload("investment.xml");
     // later: Portfolio::instance()->setCash(4000);
-    // later: DateManager::instance()->reset();
+    DateManager::instance()->reset();
     // later: RandomEventManager::destroy();
     // later: RandomEventManager::instance()->setDifficulty(difficulty.id);
     // later: TutorialManager::instance()->setDifficulty(difficulty.id);
     DifficultyLevel::instance()->set(std::atoi(difficulty.id.c_str()));
     InteractionalObject::getCursor()->setFocusObject(nullptr);
     MenuWidgets::instance()->getWindow()->setVisible(false);
-    // later: Statistics::instance()->reset();
-    // later: Statistics::instance()->set(StatisticType::PERIOD, DifficultyLevel::value());
+    Statistics::instance()->reset();
+    Statistics::instance()->set(StatisticType::PERIOD, DifficultyLevel::value());
     // later: Room::destroy();
     // later: Room::instance()->create(m_selected + 1);
-    // later: DateManager::instance()->load("date.xml");
-    // later: DateManager::instance()->setEndDate(difficulty.endYear, difficulty.endMonth);
-    // later: TimeLoader::instance()->reset();
-    // later: TimeLoader::instance()->start();
-    // later: FlagSystem::instance()->reset();
+    DateManager::instance()->load("date.xml");
+    DateManager::instance()->setEndDate(difficulty.endYear, difficulty.endMonth);
+    // Rebuilt hidden: Play shows it when a month begins. Shown here, with no
+    // month running, its modal window would stay over the flat for good.
+    TimeLoader::instance()->reset();
+    // The level's start set of flags from flags.xml, every other flag lowered.
+    FlagSystem::instance()->load();
     // Stands in for the HUD's town-not-yet-visited flag until the HUD exists.
     GameState::TownState::instance()->startGame();
     StateMachine::instance()->changeState(GameState::RoomState::instance());
