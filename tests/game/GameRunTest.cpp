@@ -191,6 +191,8 @@ void PrintTo(const BadInput& bad, std::ostream* out) {
 }
 
 const char* const NEW_GAME_SCRIPT = "2 clickon New Game\n5 shot s\n8 key escape down\n";
+const char* const START_SCRIPT =
+    "2 clickon New Game\n5 clickon Start\n9 shot s\n12 key escape down\n";
 
 INSTANTIATE_TEST_SUITE_P(
     BrokenContent, GameRunBadInput,
@@ -236,6 +238,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"MissingInfoTexts", removing({"data/xml/info.xml"}),
                  "[EE] [InfoManager::load]\t\tcould not read info texts from info.xml",
                  "2 clickon Quit\n3 shot s\n6 key escape down\n"},
+        BadInput{"MissingDates", removing({"data/xml/date.xml"}),
+                 "[EE] [resource::Manager::getTxt]\t\tgot no handle for date.xml", START_SCRIPT},
+        BadInput{"BrokenFlags", writing("data/xml/flags.xml", "<flags><raised1><LONA/>"),
+                 "[EE] [resource::Manager::getXml]\t\terror parsing xml", START_SCRIPT},
         BadInput{"BrokenInfoTexts", writing("data/xml/info.xml", "<infos><info name=\"x\">"),
                  "[EE] [InfoManager::load]\t\tcould not read info texts from info.xml",
                  QUICK_SCRIPT}),
