@@ -18,6 +18,7 @@
 #include "home/IsometricGrid.h"
 #include "home/Room.h"
 #include "resource/ConstantManager.h"
+#include "resource/Encoding.h"
 #include "resource/TextureLoader.h"
 
 namespace {
@@ -43,6 +44,8 @@ FurnitureBase::FurnitureBase(IsometricGrid* grid, int id) : m_grid(grid), m_id(i
     const char* context = "FurnitureBase::FurnitureBase";
     Log::debug(context) << "creating furniture with id " << id;
     setSize(0, 0);
+    // The grid is laid out in screen pixels, so the piece is too.
+    setMovesWithCam(true);
     livePieces().push_back(this);
     // The pointer installs the plain widget lookup when it is made; a piece
     // extends it so that the autopilot finds furniture by name too.
@@ -247,13 +250,16 @@ void FurnitureBase::leave() {
 
 void FurnitureBase::getBoundingBox(hgeRect& rect) {
     if (!m_sprite) {
-        rect.Set(m_position.x, m_position.y, m_position.x, m_position.y);
+        const hgeVector at = Camera::instance()->screenToWorld(m_position);
+        rect.Set(at.x, at.y, at.x, at.y);
         return;
     }
     float hotX = 0.0f, hotY = 0.0f;
     m_sprite->GetHotSpot(&hotX, &hotY);
-    const float left = m_position.x - hotX;
-    const float top = m_position.y - hotY;
+    // The pointer works in world coordinates.
+    const hgeVector at = Camera::instance()->screenToWorld(m_position);
+    const float left = at.x - hotX;
+    const float top = at.y - hotY;
     rect.Set(left, top, left + m_sprite->GetWidth(), top + m_sprite->GetHeight());
 }
 
@@ -281,14 +287,17 @@ void FurnitureBase::setVisible(bool visible) {
 }
 
 hgeVector FurnitureBase::getViewPosition() const {
-    return Camera::instance()->worldToScreen(m_position);
+    return m_movesWithCam ? m_position : Camera::instance()->worldToScreen(m_position);
 }
 
 bool FurnitureBase::resolveClickon(const std::string& name, float& x, float& y) {
+    // Names live in memory as Windows-1252; a script may be written in UTF-8.
+    const std::string converted = text::toWindows1252(name);
     const FurnitureBase* best = nullptr;
     for (FurnitureBase* piece : livePieces()) {
-        if (piece->m_name == name && piece->m_sprite && piece->isVisible() &&
-            piece->isInteractive() && (!best || piece->m_z > best->m_z)) {
+        const bool named = piece->m_name == name || piece->m_name == converted;
+        if (named && piece->m_sprite && piece->isVisible() && piece->isInteractive() &&
+            (!best || piece->m_z > best->m_z)) {
             best = piece;
         }
     }

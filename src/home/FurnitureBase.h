@@ -71,9 +71,9 @@ public:
     // Where the piece is on the screen now.
     hgeVector getViewPosition() const;
 
-    static const unsigned int BLOCKED_COLOR = 0xFFFF0000u;
-    static const unsigned int HELD_COLOR = 0xFF3366FFu;
-    static const unsigned int NORMAL_COLOR = 0xFFFFFFFFu;
+    static constexpr unsigned int BLOCKED_COLOR = 0xFFFF0000u;
+    static constexpr unsigned int HELD_COLOR = 0xFF3366FFu;
+    static constexpr unsigned int NORMAL_COLOR = 0xFFFFFFFFu;
 
     // The autopilot's "clickon": a piece by its display name, else a widget.
     static bool resolveClickon(const std::string& name, float& x, float& y);

@@ -66,6 +66,7 @@ void Room::create(const std::string& id) {
     std::unique_ptr<hgeSprite> background(
         loader.createSprite(room->FirstChildElement("background"), "sprite_", ".png"));
     m_background.setSprite(background.get());
+    m_background.setMovesWithCam(true);
     m_background.setPosition(hgeVector(0, 0));
     m_background.setZ(ROOM_DEPTH);
     m_background.setVisible(true);
