@@ -111,8 +111,8 @@ const int DRAWER = 41;  // chest of drawers, 1 x 0
 
 TEST_F(Furniture, DraggedPiecesSnapHoldTheirDotsTurnRedOnATakenPlaceAndRotate) {
     const std::string start = shipped.onPiece(5, 15);
-    statetest::Game game("1 move " + start + "\n2 press left\n4 move " +
-                         shipped.dropAt(SOFA, 1, 10) +
+    statetest::Game game("1 move " + start + "\n2 press left\n3 move " +
+                         shipped.dropAt(SOFA, 7, 10) + "\n4 move " + shipped.dropAt(SOFA, 1, 10) +
                          "\n6 release left\n"
                          "10 move " +
                          start + "\n11 press left\n13 move " + shipped.dropAt(DRAWER, 2, 10) +
@@ -129,8 +129,12 @@ TEST_F(Furniture, DraggedPiecesSnapHoldTheirDotsTurnRedOnATakenPlaceAndRotate) {
     FurnitureBase* sofa = room->addFurniture(SOFA);
     EXPECT_EQ(where(sofa), std::make_pair(5, 15));
     EXPECT_TRUE(taken(grid).empty()) << "a new piece waits holding no dots";
-    game.frames(3);
+    game.frames(2);
     EXPECT_TRUE(sofa->isHeld());
+    // At (7, 10) the sofa's far corners would stand off the floor.
+    const auto before = where(sofa);
+    game.frames(1);
+    EXPECT_EQ(where(sofa), before);
     EXPECT_EQ(sofa->getSprite()->GetColor(), FurnitureBase::HELD_COLOR);
     game.frames(5);
     EXPECT_FALSE(sofa->isHeld());
