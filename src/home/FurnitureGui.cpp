@@ -25,6 +25,8 @@
 namespace {
 
 const char* const PRICE_FONT = "font_tessaline_19.fnt";
+// The palette's butter yellow, so the amount stands out on the dark panel.
+const unsigned int PRICE_COLOR = 0xFFF6D67Au;
 // The price is centred on this x inside "confirmText", on this line.
 const float PRICE_CENTRE_X = 150.0f;
 const float PRICE_Y = 30.0f;
@@ -190,7 +192,7 @@ void FurnitureGui::openSellWindow() {
     if (auto* text = dynamic_cast<GuiTextBox*>(m_sellWindow->findChild("confirmText"))) {
         const std::string price = std::to_string(sellPrice(m_piece)) + ":-";
         Text measure(PRICE_FONT, price);
-        text->addText(price, PRICE_FONT, 0xFF000000u,
+        text->addText(price, PRICE_FONT, PRICE_COLOR,
                       hgeVector(PRICE_CENTRE_X - measure.getWidth() / 2.0f, PRICE_Y));
     } else {
         Log::warning(context) << "sellWindow has no confirmText";
