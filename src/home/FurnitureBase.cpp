@@ -85,15 +85,15 @@ FurnitureBase::FurnitureBase(IsometricGrid* grid, int id) : m_grid(grid), m_id(i
         }
         setSize(FurnitureData::getWidth(m_element), FurnitureData::getDepth(m_element));
     }
+    // The dot the piece took while it was made stays behind at (0, 0).
+    m_holdsDots = false;
     m_gridPosition = START_POSITION;
     m_position = m_grid ? m_grid->gridToScreen(m_gridPosition, true) : hgeVector(0, 0);
     updateDepth();
 }
 
 FurnitureBase::~FurnitureBase() {
-    if (m_grid) {
-        m_grid->setAreaFree(m_gridPosition, m_width, m_depth, true);
-    }
+    takeFootprint(false);
     releasePointer();
     m_buttons.reset();
     auto& pieces = livePieces();
@@ -318,9 +318,15 @@ void FurnitureBase::applyTint() {
 }
 
 void FurnitureBase::takeFootprint(bool take) {
+    // A piece frees only dots it holds: a held, blocked or never placed piece
+    // stands on dots that may be another piece's.
+    if (!take && !m_holdsDots) {
+        return;
+    }
     if (m_grid) {
         m_grid->setAreaFree(m_gridPosition, m_width, m_depth, !take);
     }
+    m_holdsDots = take;
 }
 
 void FurnitureBase::updateDepth() {

@@ -59,6 +59,7 @@ public:
     TiXmlElement* getElement() const { return m_element; }
     bool isHeld() const { return m_held; }
     bool isBlocked() const { return m_blocked; }
+    bool holdsDots() const { return m_holdsDots; }
     const hgeVector& getGridPosition() const { return m_gridPosition; }
     int getDirection() const { return m_direction; }
     int getWidth() const { return m_width; }
@@ -99,4 +100,6 @@ private:
     int m_id;
     std::string m_name;
     bool m_hasFocus = false;
+    // Whether the dots under the footprint are this piece's.
+    bool m_holdsDots = false;
 };

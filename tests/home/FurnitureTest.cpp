@@ -164,6 +164,13 @@ TEST_F(Furniture, DraggedPiecesSnapHoldTheirDotsTurnRedOnATakenPlaceAndRotate) {
     EXPECT_EQ(sofa->getWidth(), 1);
     EXPECT_EQ(sofa->getFootprintDepth(), 2);
     EXPECT_EQ(taken(grid), footprint(1, 10, 1, 2));
+    // Neither a red piece nor one never put down gives up the sofa's dots.
+    room->removeFurniture(drawer);
+    FurnitureBase* waiting = room->addFurniture(DRAWER);
+    waiting->moveTo(room->getGrid()->gridToScreen(hgeVector(1, 10), true));
+    EXPECT_TRUE(waiting->isBlocked());
+    room->removeFurniture(waiting);
+    EXPECT_EQ(taken(grid), footprint(1, 10, 1, 2));
     EXPECT_EQ(
         log.count(test::logLine("WW", "Clickon::resolve", "no visible widget named Rotate Button")),
         0);
