@@ -155,6 +155,23 @@ def little_button():
     return s
 
 
+def rotate_button():
+    """Turns a piece of furniture: a round arrow."""
+    arc = outlined_stroke("M28 13.5 A9 9 0 1 0 29 24", 4)
+    head = ('<path d="M24 9 L32 12 L27 19 Z" fill="%s" stroke="%s" stroke-width="1.5" '
+            'stroke-linejoin="round"/>' % (P["light"], P["ink"]))
+    return round_button(42, 42, P["teal"], P["panel"], arc + head)
+
+
+def sell_button():
+    """Sells a piece of furniture: a price tag."""
+    tag = ('<path d="M11 19 L19 11 L31 11 L31 27 L19 27 Z" fill="%s" stroke="%s" '
+           'stroke-width="2" stroke-linejoin="round"/>' % (P["butter"], P["ink"]))
+    hole = '<circle cx="18" cy="19" r="2.2" fill="%s" stroke="%s" stroke-width="1.5"/>' % (
+        P["accent"], P["ink"])
+    return round_button(42, 42, P["accent"], P["accent_dark"], tag + hole)
+
+
 # --- menu entries ------------------------------------------------------------
 def menu_entry(label, icon_colour, icon):
     w, h = 242, 62
@@ -247,6 +264,8 @@ IMAGES = {
     "gui_yes_button": yes_button,
     "gui_no_button": no_button,
     "gui_exit_button": exit_button,
+    "gui_rotate_button": rotate_button,
+    "gui_sell_button": sell_button,
     # menus
     "gui_logo": scenes.logo,
     "gui_menu_background": scenes.menu_background,
