@@ -9,6 +9,7 @@
 #include "core/ZDepth.h"
 #include "core/states/MenuState.h"
 #include "engine/hge.h"
+#include "home/Room.h"
 #include "resource/ResourceManager.h"
 #include "sim/InfoManager.h"
 
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     }
 
     Log::info(context) << "shutting down";
-    // later: Room::destroy();
+    Room::destroy();
     Engine::destroy();
     return status;
 }

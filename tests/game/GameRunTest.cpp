@@ -82,7 +82,8 @@ TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
                            test::logLine("II", "WinMain", "shutting down"),
                        });
     EXPECT_EQ(run.find("[EE] "), -1) << "the shipped game logs no error";
-    for (const char* name : {"menu", "help", "back", "quit", "after", "easy", "normal", "hard"}) {
+    for (const char* name :
+         {"menu", "help", "back", "quit", "after", "easy", "normal", "hard", "flat"}) {
         expectScreen(run, name);
     }
     Picture menu(run.shot("menu")), help(run.shot("help")), back(run.shot("back"));
@@ -107,8 +108,10 @@ TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
     EXPECT_GT(differences(hard, easy, panel[0], panel[1], panel[2], panel[3]), 500);
     EXPECT_EQ(differences(hard, easy, 0, 0, 800, 180), 0);
     EXPECT_GT(colours(easy, panel[0], panel[1], panel[2], panel[3]), 4u) << "text on the panel";
-    // The menu is gone: what the flat has drawn so far lies on the white screen.
-    EXPECT_GT(brightness(flat, 0, 0, 800, 600), 240.0);
+    // The menu is gone; the flat's background fills the screen around the room.
+    EXPECT_EQ(flat.at(5, 5), 0xFF45697Eu);
+    EXPECT_EQ(flat.at(795, 595), 0xFF45697Eu);
+    EXPECT_GT(differences(flat, menu, 0, 0, 800, 600), 400000);
 }
 
 TEST(GameRun, QuitQuestionConfirmedEndsTheProgramAtOnce) {

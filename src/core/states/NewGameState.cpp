@@ -18,6 +18,7 @@
 #include "gui/GuiTextBox.h"
 #include "gui/GuiWindow.h"
 #include "gui/Menubutton.h"
+#include "home/Room.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
 #include "sim/DateManager.h"
@@ -160,8 +161,8 @@ void GameState::NewGameState::startGame() {
     MenuWidgets::instance()->getWindow()->setVisible(false);
     Statistics::instance()->reset();
     Statistics::instance()->set(StatisticType::PERIOD, DifficultyLevel::value());
-    // later: Room::destroy();
-    // later: Room::instance()->create(m_selected + 1);
+    Room::destroy();
+    Room::instance()->create(m_selected + 1);
     DateManager::instance()->load("date.xml");
     DateManager::instance()->setEndDate(difficulty.endYear, difficulty.endMonth);
     // Rebuilt hidden: Play shows it when a month begins. Shown here, with no

@@ -1,8 +1,12 @@
 #include "core/states/RoomState.h"
 
+#include "core/Engine.h"
 #include "core/SoundPlayer.h"
 #include "core/SoundRegistry.h"
 #include "core/StreamPlayer.h"
+#include "engine/hge.h"
+#include "gui/GuiButton.h"
+#include "home/Room.h"
 #include "resource/ConstantManager.h"
 
 GameState::RoomState* GameState::RoomState::instance() {
@@ -15,16 +19,25 @@ void GameState::RoomState::enter() {
     // clang-format off
     // later: if (DifficultyLevel::value() == 1 && Room::exists()) TutorialManager::instance()->runIfHasntBeenRun(Tutorial::FURNITURE);
     // later: InvestmentCalculator::instance()->setUp();
-    // later: Room::instance()->setVisible(true);
-    // later: Room::instance()->setFurnitureActive(true);
-    // later: Room::instance()->getDoor()->setVisible(true);
-    // later: Room::instance()->getDoor()->setActive(true);
-    // later: Room::instance()->getDoor()->setActive(true, true);
+    // clang-format on
+    Room* room = Room::instance();
+    room->setVisible(true);
+    room->setFurnitureActive(true);
+    GuiButton* door = room->getDoor();
+    if (door) {
+        door->setVisible(true);
+        door->Logic::setActive(true);
+        door->setActive(true, true);
+    }
+    // clang-format off
     // later: RandomEventManager::instance()->refreshIcons();
     // later: TutorialManager::instance()->runIfHasntBeenRun(Tutorial::WELCOME);
     // later: MainGui::instance()->showRoomParts(true);
-    // later: Engine::instance()->getHge()->Input_SetMousePos(door.x - 20, door.y + 50);
     // clang-format on
+    if (door) {
+        const hgeVector at = door->getPosition();
+        Engine::instance()->getHge()->Input_SetMousePos(at.x - 20, at.y + 50);
+    }
     restartInputDelay();
 }
 
@@ -39,8 +52,8 @@ void GameState::RoomState::update(float dt) {
 void GameState::RoomState::exit() {
     m_inputDelay = false;
     // later: MainGui::instance()->showRoomParts(false);
-    // later: Room::instance()->setVisible(false);
-    // later: Room::instance()->setFurnitureActive(false);
+    Room::instance()->setVisible(false);
+    Room::instance()->setFurnitureActive(false);
     // later: RandomEventManager::instance()->refreshIcons();
     SoundPlayer::instance()->play(SoundKey::Door);
 }

@@ -20,6 +20,7 @@
 #include "gui/GuiController.h"
 #include "gui/GuiTextBox.h"
 #include "gui/GuiWindow.h"
+#include "home/Room.h"
 #include "resource/Encoding.h"
 #include "resource/Text.h"
 #include "resource/Xml.h"
@@ -76,7 +77,7 @@ void GameState::TownState::enter() {
     }
     // later: MainGui::instance()->updateButtons();
     // later: MainGui::instance()->showCash();
-    // later: Room::instance()->setFurnitureActive(false);
+    Room::instance()->setFurnitureActive(false);
     // later: MainGui::instance()->isTownNotVisited() takes the place of m_townNotVisited
     if (DifficultyLevel::value() == 1 && m_townNotVisited) {
         InfoManager::instance()->show("town", InfoManager::MESSAGE, hgeVector(150, 70));
