@@ -6,16 +6,19 @@
 #include "engine/hgerect.h"
 #include "gui/FiscoraCursor.h"
 #include "gui/GuiBase.h"
+#include "resource/Encoding.h"
 
 namespace Clickon {
 
 bool resolve(const std::string& name, float& x, float& y) {
     const FiscoraCursor* cursor = FiscoraCursor::live();
+    // Scripts are UTF-8; widget names are held in Windows-1252, as read.
+    const std::string wanted = text::toWindows1252(name);
     GuiBase* best = nullptr;
     if (cursor) {
         for (InteractionalObject* object : cursor->elements()) {
             auto* widget = dynamic_cast<GuiBase*>(object);
-            if (!widget || widget->getName() != name || !widget->isVisible() ||
+            if (!widget || widget->getName() != wanted || !widget->isVisible() ||
                 !widget->isInteractive()) {
                 continue;
             }

@@ -45,7 +45,8 @@ void expectInOrder(const Outcome& run, const std::vector<std::string>& lines) {
 }  // namespace
 
 // One start of the program walks the menus as a player would: help and
-// back, the quit question denied, the three levels of a new game, the flat.
+// back, the quit question denied, the three levels of a new game, the flat,
+// out through its door to the town and home again.
 TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
     test::TempDir dir;
     const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
@@ -67,7 +68,13 @@ TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
                                           "66 shot hard\n"
                                           "68 clickon Start\n"
                                           "74 shot flat\n"
-                                          "78 key escape down\n");
+                                          "120 clickon door\n"
+                                          "126 clickon confirmButton\n"
+                                          "132 shot town\n"
+                                          "134 clickon exitButton\n"
+                                          "140 clickon Lägenhet\n"
+                                          "150 shot home\n"
+                                          "154 key escape down\n");
     EXPECT_EQ(run.status, 0);
     expectInOrder(run, {
                            test::logLine("II", "WinMain", "-window"),
@@ -82,16 +89,16 @@ TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
                            test::logLine("II", "WinMain", "shutting down"),
                        });
     EXPECT_EQ(run.find("[EE] "), -1) << "the shipped game logs no error";
-    for (const char* name :
-         {"menu", "help", "back", "quit", "after", "easy", "normal", "hard", "flat"}) {
+    for (const char* name : {"menu", "help", "back", "quit", "after", "easy", "normal", "hard",
+                             "flat", "town", "home"}) {
         expectScreen(run, name);
     }
     Picture menu(run.shot("menu")), help(run.shot("help")), back(run.shot("back"));
     Picture quit(run.shot("quit")), after(run.shot("after"));
     Picture easy(run.shot("easy")), normal(run.shot("normal")), hard(run.shot("hard"));
-    Picture flat(run.shot("flat"));
+    Picture flat(run.shot("flat")), town(run.shot("town")), home(run.shot("home"));
     ASSERT_TRUE(menu.ok() && help.ok() && back.ok() && quit.ok() && after.ok() && easy.ok() &&
-                normal.ok() && hard.ok() && flat.ok());
+                normal.ok() && hard.ok() && flat.ok() && town.ok() && home.ok());
     // The pointer is in a corner in both menu shots; the rest is the same.
     EXPECT_EQ(differences(back, menu, 100, 100, 700, 500), 0) << "the menu comes back as it was";
     EXPECT_GT(differences(help, menu, 0, 0, 800, 600), 200000) << "help is its own picture";
@@ -112,6 +119,8 @@ TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
     EXPECT_EQ(flat.at(5, 5), 0xFF45697Eu);
     EXPECT_EQ(flat.at(795, 595), 0xFF45697Eu);
     EXPECT_GT(differences(flat, menu, 0, 0, 800, 600), 400000);
+    EXPECT_GT(differences(town, flat, 0, 0, 800, 600), 400000) << "the door leads to town";
+    EXPECT_EQ(differences(home, flat, 0, 0, 800, 600), 0) << "and home again to the same flat";
 }
 
 TEST(GameRun, QuitQuestionConfirmedEndsTheProgramAtOnce) {
