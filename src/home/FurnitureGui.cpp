@@ -17,6 +17,7 @@
 #include "gui/GuiWindow.h"
 #include "home/FurnitureBase.h"
 #include "home/FurnitureData.h"
+#include "home/Portfolio.h"
 #include "home/Room.h"
 #include "resource/Text.h"
 #include "resource/Xml.h"
@@ -162,8 +163,8 @@ int FurnitureGui::sellPrice(const FurnitureBase* piece) {
 }
 
 void FurnitureGui::payPlayer(int amount, const FurnitureBase* piece) {
-    // The cash holder adds the amount here once it exists.
     Log::debug("FurnitureGui::payPlayer") << "sold " << piece->getName() << " for " << amount;
+    Portfolio::instance()->changeCash(amount, "furniture sold");
 }
 
 void FurnitureGui::openSellWindow() {

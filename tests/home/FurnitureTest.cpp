@@ -21,6 +21,7 @@
 #include "home/FurnitureData.h"
 #include "home/FurnitureGui.h"
 #include "home/IsometricGrid.h"
+#include "home/Portfolio.h"
 #include "home/Room.h"
 #include "sim/FlagSystem.h"
 #include "sim/InfoManager.h"
@@ -192,6 +193,7 @@ TEST_F(Furniture, SellingPaysHalfAndLowersTheKindsFlagOnlyWithTheLastPiece) {
     EXPECT_TRUE(flags->isRaised(FiscoraFlags::SOFA));
     const int price = static_cast<int>(FurnitureData::getValue(first->getElement()) * 0.5f);
     const std::string sold = "sold " + first->getName() + " for " + std::to_string(price);
+    Portfolio::instance()->setCash(4000);
 
     game.frames(3);
     ASSERT_EQ(room->getFurniture().size(), 2u);
@@ -208,6 +210,7 @@ TEST_F(Furniture, SellingPaysHalfAndLowersTheKindsFlagOnlyWithTheLastPiece) {
     game.frames(4);
     EXPECT_EQ(room->getFurniture().size(), 1u);
     EXPECT_EQ(log.count(test::logLine("DD", "FurnitureGui::payPlayer", sold)), 1);
+    EXPECT_EQ(Portfolio::instance()->getCash(), 4000 + price);
     EXPECT_TRUE(flags->isRaised(FiscoraFlags::SOFA)) << "one sofa is left";
     EXPECT_EQ(InteractionalObject::getCursor()->getFocusObject(), nullptr);
 
@@ -216,6 +219,11 @@ TEST_F(Furniture, SellingPaysHalfAndLowersTheKindsFlagOnlyWithTheLastPiece) {
     game.frames(8);
     EXPECT_TRUE(room->getFurniture().empty());
     EXPECT_EQ(log.count(test::logLine("DD", "FurnitureGui::payPlayer", sold)), 2);
+    EXPECT_EQ(Portfolio::instance()->getCash(), 4000 + 2 * price);
+    EXPECT_EQ(log.count(test::logLine("DD", "Portfolio::changeCash",
+                                      "cash " + std::to_string(4000 + price) + " -> " +
+                                          std::to_string(4000 + 2 * price) + ": furniture sold")),
+              1);
     EXPECT_FALSE(flags->isRaised(FiscoraFlags::SOFA));
 }
 

@@ -18,6 +18,7 @@
 #include "gui/GuiTextBox.h"
 #include "gui/GuiWindow.h"
 #include "gui/Menubutton.h"
+#include "home/Portfolio.h"
 #include "home/Room.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
@@ -151,7 +152,7 @@ void GameState::NewGameState::startGame() {
     const Difficulty& difficulty = m_difficulties[m_selected];
     // later: Portfolio::instance()->clear();
     // later: InvestmentCalculator::instance()->reload("investment.xml");
-    // later: Portfolio::instance()->setCash(4000);
+    Portfolio::instance()->setCash(4000);
     DateManager::instance()->reset();
     // later: RandomEventManager::destroy();
     // later: RandomEventManager::instance()->setDifficulty(difficulty.id);
