@@ -41,14 +41,9 @@ void TimeLoader::reset() {
 
 void TimeLoader::build() {
     m_bar = std::make_unique<Sprite>("sprite_loader.png", hgeVector(32, 32));
-    if (hgeSprite* sprite = m_bar->getSprite()) {
-        float x = 0;
-        float y = 0;
-        float w = 0;
-        float h = 0;
-        sprite->GetTextureRect(&x, &y, &w, &h);
-        sprite->SetTextureRect(x, y, 0, 0, true);
-    }
+    // The bar starts empty; start() gives it its width per day.
+    m_widthPerDay = 0.0f;
+    setBar(0);
     m_bar->setHotSpot(0, 0);
     m_bar->setMovesWithCam(true);
     m_bar->setPosition(WINDOW_POSITION + BAR_OFFSET);
