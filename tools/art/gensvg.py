@@ -87,12 +87,12 @@ def slider_handle():
 
 def loader_bar():
     # The month indicator's bar: revealed from the left, one day at a time,
-    # up to 75 x 33 pixels.
-    s = Svg(75, 33, margin=False)
-    s.add('<rect x="0" y="4" width="75" height="25" rx="6" fill="%s"/>' % P["ink"])
-    s.add('<rect x="2" y="6" width="71" height="21" rx="5" fill="%s"/>' % P["accent"])
-    s.add('<rect x="2" y="21" width="71" height="6" rx="3" fill="%s"/>' % P["accent_dark"])
-    s.add('<rect x="6" y="9" width="63" height="4" rx="2" fill="%s" opacity="0.55"/>' % P["light"])
+    # up to 75 x 33 pixels inside the file's one-pixel border.
+    s = Svg(77, 35)
+    s.add('<rect x="1" y="5" width="75" height="25" rx="6" fill="%s"/>' % P["ink"])
+    s.add('<rect x="3" y="7" width="71" height="21" rx="5" fill="%s"/>' % P["accent"])
+    s.add('<rect x="3" y="22" width="71" height="6" rx="3" fill="%s"/>' % P["accent_dark"])
+    s.add('<rect x="7" y="10" width="63" height="4" rx="2" fill="%s" opacity="0.55"/>' % P["light"])
     return s
 
 
