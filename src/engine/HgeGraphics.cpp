@@ -321,7 +321,11 @@ void HgeImpl::Gfx_RenderQuad(const hgeQuad* quad) {
         vertices[i].position = SDL_FPoint{v[i].x, v[i].y};
         vertices[i].color = SDL_Color{static_cast<Uint8>(GETR(col)), static_cast<Uint8>(GETG(col)),
                                       static_cast<Uint8>(GETB(col)), static_cast<Uint8>(GETA(col))};
-        vertices[i].tex_coord = SDL_FPoint{v[i].tx, v[i].ty};
+        // SDL refuses the whole quad when a coordinate leaves the texture,
+        // as a sprite cut past its picture's edge does: the edge is
+        // stretched instead, so that the sprite is still drawn.
+        vertices[i].tex_coord =
+            SDL_FPoint{std::clamp(v[i].tx, 0.0f, 1.0f), std::clamp(v[i].ty, 0.0f, 1.0f)};
     }
     static const int indices[6] = {0, 1, 2, 0, 2, 3};
     if (texture) {

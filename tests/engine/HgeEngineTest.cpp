@@ -76,6 +76,8 @@ TEST(HgeEngine, DrawsTexturesWithFlipsTurnsAndModulation) {
         look.SetColor(i == 3 ? 0xFF808080 : i == 4 ? 0x80FFFFFF : kWhite);
         look.RenderEx(10.0f + 40 * i, 10, 0, 8);
     }
+    // Cut past the texture's edge: still drawn, the last texel stretched.
+    hgeSprite(tex, 1, 1, 2, 2).RenderEx(700, 10, 0, 8);
     // A quarter turn about the hot spot (0, 0): local (x, y) -> (-y, x).
     sprite.RenderEx(250, 50, kPi / 2, 8);
 
@@ -117,7 +119,7 @@ TEST(HgeEngine, DrawsTexturesWithFlipsTurnsAndModulation) {
         140, 20,  0x808080, 172, 12,  0x800000, 180, 12,  0x008000, 246, 54,  0xFF0000,
         246, 62,  0x00FF00, 238, 54,  0x0000FF, 238, 62,  0xFFFFFF, 252, 54,  0x000000,
         300, 277, 0xFF0000, 323, 300, 0x00FF00, 277, 300, 0x0000FF, 300, 323, 0xFFFFFF,
-        272, 272, 0x000000, 505, 105, 0x00FF00, 625, 100, 0xFFFF00};
+        272, 272, 0x000000, 505, 105, 0x00FF00, 625, 100, 0xFFFF00, 704, 14,  0xFFFFFF};
     for (size_t i = 0; i < std::size(probes); i += 3) {
         expectColour(frame, probes[i], probes[i + 1], probes[i + 2]);
     }
