@@ -1,5 +1,7 @@
 #include "sim/FiscoraFlags.h"
 
+#include "core/EnumNames.h"
+
 namespace {
 
 const char* const NAMES[] = {
@@ -67,14 +69,9 @@ static_assert(sizeof(NAMES) / sizeof(NAMES[0]) == FiscoraFlags::END + 1, "one na
 }  // namespace
 
 std::string FiscoraFlags::toString(int flag) {
-    return flag >= 0 && flag <= END ? NAMES[flag] : NAMES[UNDEFINED];
+    return enumnames::toString(NAMES, flag);
 }
 
 FiscoraFlags::_enum FiscoraFlags::fromString(const std::string& name) {
-    for (int flag = UNDEFINED + 1; flag <= END; ++flag) {
-        if (name == NAMES[flag]) {
-            return static_cast<_enum>(flag);
-        }
-    }
-    return UNDEFINED;
+    return static_cast<_enum>(enumnames::fromString(NAMES, name));
 }

@@ -1,5 +1,7 @@
 #include "sim/StatisticType.h"
 
+#include "core/EnumNames.h"
+
 namespace {
 
 const char* const NAMES[] = {
@@ -11,14 +13,9 @@ static_assert(sizeof(NAMES) / sizeof(NAMES[0]) == StatisticType::END + 1, "one n
 }  // namespace
 
 std::string StatisticType::toString(int type) {
-    return type >= 0 && type <= END ? NAMES[type] : NAMES[UNDEFINED];
+    return enumnames::toString(NAMES, type);
 }
 
 StatisticType::_enum StatisticType::fromString(const std::string& name) {
-    for (int type = UNDEFINED + 1; type <= END; ++type) {
-        if (name == NAMES[type]) {
-            return static_cast<_enum>(type);
-        }
-    }
-    return UNDEFINED;
+    return static_cast<_enum>(enumnames::fromString(NAMES, name));
 }
