@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/Logic.h"
+
+class GuiButton;
+class GuiTextBox;
+class GuiWindow;
+
+// The end screen: the player's money at the end of the game, the furniture's
+// worth and the play time, copied into the statistics; its exit leads to a
+// new game, or at the highest level to the closing screen, and sends the
+// statistics.
+class EndGui : public Logic {
+public:
+    // `playSeconds`: wall-clock seconds since the game started.
+    explicit EndGui(int64_t playSeconds);
+    ~EndGui() override;
+    // On "Exit Button": changes the state, sends the statistics and ends the
+    // HUD, which deletes this screen.
+    void update(float dt) override;
+
+    GuiWindow* getWindow() const { return m_window.get(); }
+    // "62min 5sek" for 3725 seconds: whole minutes, then seconds.
+    static std::string formatPlayTime(int64_t seconds);
+
+private:
+    std::unique_ptr<GuiWindow> m_window;
+    GuiButton* m_exitButton = nullptr;
+    GuiTextBox* m_stats = nullptr;
+};
