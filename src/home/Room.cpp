@@ -16,6 +16,7 @@
 #include "home/FurnitureBase.h"
 #include "home/FurnitureData.h"
 #include "home/FurnitureGui.h"
+#include "home/MainGui.h"
 #include "resource/ConstantManager.h"
 #include "resource/Randomizer.h"
 #include "resource/TextureLoader.h"
@@ -28,10 +29,10 @@ namespace {
 const float ROOM_DEPTH = 0.01f;
 const hgeVector INFO_POSITION(150, 70);
 
-// Whether the main HUD still waits for the game's first budget. The HUD
-// answers here once it exists; until then nothing is pending.
+// Whether the main HUD still waits for the game's first budget; without a
+// HUD nothing is pending.
 bool budgetPending() {
-    return false;
+    return MainGui::exists() && MainGui::instance()->isBudgetPending();
 }
 
 }  // namespace

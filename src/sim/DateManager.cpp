@@ -3,6 +3,7 @@
 #include <tinyxml.h>
 
 #include "core/Log.h"
+#include "home/MainGui.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
 #include "sim/TimeLoader.h"
@@ -110,7 +111,10 @@ void DateManager::update(float dt) {
         return;
     }
     if (m_current == *m_stop) {
-        // later: Hud::instance()->setBudgetDone(false);
+        // The next month wants a budget of its own.
+        if (MainGui::exists()) {
+            MainGui::instance()->setBudgetDone(false);
+        }
         m_stop.reset();
         m_accumulated = 0.0f;
         return;

@@ -11,13 +11,13 @@
 #include "core/states/MenuState.h"
 #include "core/states/MenuWidgets.h"
 #include "core/states/RoomState.h"
-#include "core/states/TownState.h"
 #include "gui/FiscoraCursor.h"
 #include "gui/GuiButton.h"
 #include "gui/GuiController.h"
 #include "gui/GuiTextBox.h"
 #include "gui/GuiWindow.h"
 #include "gui/Menubutton.h"
+#include "home/MainGui.h"
 #include "home/Portfolio.h"
 #include "home/Room.h"
 #include "resource/Xml.h"
@@ -171,8 +171,10 @@ void GameState::NewGameState::startGame() {
     TimeLoader::instance()->reset();
     // The level's start set of flags from flags.xml, every other flag lowered.
     FlagSystem::instance()->load();
-    // Stands in for the HUD's town-not-yet-visited flag until the HUD exists.
-    GameState::TownState::instance()->startGame();
+    // A new HUD: no budget yet, the town not yet visited, the clock of the
+    // play time from now.
+    MainGui::destroy();
+    MainGui::instance();
     StateMachine::instance()->changeState(GameState::RoomState::instance());
 }
 

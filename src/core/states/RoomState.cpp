@@ -6,6 +6,7 @@
 #include "core/StreamPlayer.h"
 #include "engine/hge.h"
 #include "gui/GuiButton.h"
+#include "home/MainGui.h"
 #include "home/Room.h"
 #include "resource/ConstantManager.h"
 
@@ -32,8 +33,8 @@ void GameState::RoomState::enter() {
     // clang-format off
     // later: RandomEventManager::instance()->refreshIcons();
     // later: TutorialManager::instance()->runIfHasntBeenRun(Tutorial::WELCOME);
-    // later: MainGui::instance()->showRoomParts(true);
     // clang-format on
+    MainGui::instance()->showRoomParts(true);
     if (door) {
         const hgeVector at = door->getPosition();
         Engine::instance()->getHge()->Input_SetMousePos(at.x - 20, at.y + 50);
@@ -51,7 +52,9 @@ void GameState::RoomState::update(float dt) {
 
 void GameState::RoomState::exit() {
     m_inputDelay = false;
-    // later: MainGui::instance()->showRoomParts(false);
+    if (MainGui::exists()) {
+        MainGui::instance()->showRoomParts(false);
+    }
     Room::instance()->setVisible(false);
     Room::instance()->setFurnitureActive(false);
     // later: RandomEventManager::instance()->refreshIcons();

@@ -2,7 +2,6 @@
 
 #include <tinyxml.h>
 
-#include "core/Camera.h"
 #include "core/Engine.h"
 #include "core/Log.h"
 #include "core/SoundRegistry.h"
@@ -17,12 +16,9 @@
 #include "engine/hgerect.h"
 #include "gui/FiscoraCursor.h"
 #include "gui/GuiButton.h"
-#include "gui/GuiController.h"
-#include "gui/GuiTextBox.h"
-#include "gui/GuiWindow.h"
+#include "home/MainGui.h"
 #include "home/Room.h"
 #include "resource/Encoding.h"
-#include "resource/Text.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
 #include "sim/InfoManager.h"
@@ -30,13 +26,6 @@
 namespace {
 
 const float BACKGROUND_DEPTH = 0.01f;
-const float LABEL_DEPTH = 0.9f;
-const int LABEL_ALPHA = 150;
-const char* const LABEL_FONT = "font_tessaline_19.fnt";
-const float LABEL_PADDING_X = 8.0f;
-const float LABEL_PADDING_Y = 3.0f;
-const float LABEL_HEIGHT = 26.0f;
-const float LABEL_OFFSET_X = 20.0f;
 
 State* buildingTarget(const std::string& name) {
     if (name == "Stadsbanken") {
@@ -75,15 +64,15 @@ void GameState::TownState::enter() {
     for (Building& building : m_buildings) {
         building.button->setVisible(true);
     }
-    // later: MainGui::instance()->updateButtons();
-    // later: MainGui::instance()->showCash();
+    MainGui* hud = MainGui::instance();
+    hud->updateButtons();
+    hud->showCash();
     Room::instance()->setFurnitureActive(false);
-    // later: MainGui::instance()->isTownNotVisited() takes the place of m_townNotVisited
-    if (DifficultyLevel::value() == 1 && m_townNotVisited) {
+    if (DifficultyLevel::value() == 1 && hud->isTownNotVisited()) {
         InfoManager::instance()->show("town", InfoManager::MESSAGE, hgeVector(150, 70));
-        m_townNotVisited = false;
+        hud->setTownVisited();
     }
-    // later: MainGui::instance()->hideHintArrow();
+    hud->hideHintArrow();
 }
 
 void GameState::TownState::build() {
@@ -124,9 +113,7 @@ void GameState::TownState::build() {
 }
 
 void GameState::TownState::update(float) {
-    if (m_label) {
-        moveLabel();
-    }
+    m_label.follow();
     const hgeVector pointer = InteractionalObject::getCursor()->getPointerPosition();
     const GuiButton* under = nullptr;
     for (const Building& building : m_buildings) {
@@ -137,65 +124,23 @@ void GameState::TownState::update(float) {
             break;
         }
     }
-    if (!under) {
-        deleteLabel();
-    } else if (!m_label || under->getName() != m_labelName) {
-        showLabel(under->getName());
+    if (under) {
+        m_label.show(under->getName());
+    } else {
+        m_label.hide();
     }
 
     for (const Building& building : m_buildings) {
         if (building.target && building.button->isClicked()) {
-            deleteLabel();
+            m_label.hide();
             StateMachine::instance()->changeState(building.target);
             return;
         }
     }
 }
 
-void GameState::TownState::showLabel(const std::string& name) {
-    deleteLabel();
-    const Text measure(LABEL_FONT, name);
-    const hgeVector size(measure.getWidth() + 2 * LABEL_PADDING_X, LABEL_HEIGHT);
-    m_label = std::make_unique<GuiWindow>("Building Label", "gui_blank.png", hgeVector(0, 0), size,
-                                          nullptr, false);
-    m_label->setDepth(LABEL_DEPTH);
-    m_labelText =
-        m_label->getController()->addTextBox("Building Label Text", hgeVector(0, 0), size);
-    m_labelText->addText(name, LABEL_FONT, 0xFFFFFFFFu,
-                         hgeVector(LABEL_PADDING_X, LABEL_PADDING_Y));
-    m_label->setAlpha(LABEL_ALPHA);
-    // A label never takes the pointer from the building under it.
-    m_label->setActive(false, true);
-    m_labelName = name;
-    moveLabel();
-}
-
-void GameState::TownState::moveLabel() {
-    const hgeVector pointer = InteractionalObject::getCursor()->getPointerPosition();
-    const hgeVector screen = Camera::instance()->worldToScreen(pointer);
-    float x = screen.x + LABEL_OFFSET_X;
-    // Near the right edge the label goes to the pointer's left, so it stays
-    // readable.
-    const float width = m_label->getSize().x;
-    if (x + width > Engine::instance()->getScreenWidth()) {
-        x = screen.x - LABEL_OFFSET_X - width;
-    }
-    m_label->setPosition(x, screen.y);
-    m_labelText->setPosition(x, screen.y);
-    // A text box places its texts when it is drawn, after the texts have
-    // taken their screen places for this frame; place them now so that the
-    // name does not trail a frame behind its label.
-    m_labelText->render();
-}
-
-void GameState::TownState::deleteLabel() {
-    m_label.reset();
-    m_labelText = nullptr;
-    m_labelName.clear();
-}
-
 void GameState::TownState::exit() {
-    deleteLabel();
+    m_label.hide();
     // Kept for the next visit; hidden buttons take no clicks.
     for (Building& building : m_buildings) {
         building.button->setVisible(false);

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/states/TopState.h"
+#include "gui/HoverLabel.h"
 
 class GuiButton;
-class GuiTextBox;
 class GuiWindow;
 class Sprite;
 class State;
@@ -28,29 +28,19 @@ public:
     void update(float dt) override;
     void exit() override;
 
-    // A new game begins: its first town visit is still to come.
-    void startGame() { m_townNotVisited = true; }
-    bool isTownNotVisited() const { return m_townNotVisited; }
-
     bool isBuilt() const { return m_built; }
     const std::vector<Building>& getBuildings() const { return m_buildings; }
     Sprite* getBackground() const { return m_background.get(); }
-    GuiWindow* getLabel() const { return m_label.get(); }
-    const std::string& getLabelName() const { return m_labelName; }
+    GuiWindow* getLabel() const { return m_label.getWindow(); }
+    const std::string& getLabelName() const { return m_label.getText(); }
 
 private:
     TownState() = default;
 
     void build();
-    void showLabel(const std::string& name);
-    void moveLabel();
-    void deleteLabel();
 
     bool m_built = false;
-    bool m_townNotVisited = true;
     std::vector<Building> m_buildings;
     std::unique_ptr<Sprite> m_background;
-    std::unique_ptr<GuiWindow> m_label;
-    GuiTextBox* m_labelText = nullptr;
-    std::string m_labelName;
+    HoverLabel m_label{"Building Label"};
 };
