@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "core/Logic.h"
+#include "sim/BudgetPage.h"
 
 class GuiBase;
 class GuiButton;
 class GuiTextBox;
 class GuiWindow;
+class TiXmlElement;
 class XmlReader;
 struct MonthConsumption;
 
@@ -38,8 +40,46 @@ public:
 
 private:
     // The rest is the implementation's own.
+    void createTotals();
+    void createSubWindows();
+    void createIncome();
+    void createExpenses();
+    void createConsumption();
+    void createSavings();
+    // Destroys the sub-window `name` and builds it again from its record.
+    GuiWindow* rebuild(const std::string& name);
+    // Shows `window` (one of the four) and hides the one shown before.
+    void showSubWindow(GuiWindow* window);
+    void updateConsumptions();
+    void updateSavings();
+    void updateMenu();
+    void updateInfoButtons();
+    GuiWindow* subWindow(const std::string& name) const;
+    GuiBase* subWindowChild(const std::string& window, const std::string& child) const;
+
     MonthConsumption& m_month;
+    std::map<std::string, GuiWindow*> m_subWindows;
+    // Each tab with the name of the sub-window it shows.
+    std::vector<std::pair<GuiBase*, std::string>> m_subWindowButtons;
+    GuiWindow* m_shown = nullptr;
+    int m_sliderSum = 0;
+    // The sliders' values this frame: food, clothes, hygiene, savings.
+    int m_food = 0;
+    int m_clothes = 0;
+    int m_hygiene = 0;
+    int m_saving = 0;
+    int m_cash = 0;
+    bool m_slidersMissing = false;
+    std::unique_ptr<XmlReader> m_guiReader;
+    std::unique_ptr<XmlReader> m_constantsReader;
+    TiXmlElement* m_record = nullptr;  // belongs to m_guiReader
     std::unique_ptr<GuiWindow> m_window;
+    GuiTextBox* m_mainText = nullptr;
+    GuiBase* m_okButton = nullptr;
+    GuiBase* m_surplusInfo = nullptr;
+    std::vector<budget::LiveNumber> m_mainNumbers;
+    std::vector<budget::LiveNumber> m_consumptionNumbers;
+    std::vector<budget::LiveNumber> m_savingsNumbers;
     int m_surplus = 0;
     int m_incomeTotal = 0;
     int m_consumptionTotal = 0;

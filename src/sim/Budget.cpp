@@ -1,0 +1,443 @@
+#include "sim/Budget.h"
+
+#include <tinyxml.h>
+
+#include "core/Log.h"
+#include "core/states/DifficultyLevel.h"
+#include "core/states/RoomState.h"
+#include "gui/FiscoraCursor.h"
+#include "gui/GuiController.h"
+#include "gui/GuiSlider.h"
+#include "gui/GuiTextBox.h"
+#include "gui/GuiWindow.h"
+#include "home/InvestmentCalculator.h"
+#include "home/Portfolio.h"
+#include "resource/Xml.h"
+#include "resource/XmlReader.h"
+#include "sim/InfoManager.h"
+#include "sim/MonthConsumption.h"
+#include "sim/Statistics.h"
+
+namespace {
+
+const hgeVector INFO_AT(150, 70);
+const float DEFAULT_DEPTH = 0.85f;
+const float CHILD_DEPTH = 0.001f;
+// The tab of the sub-window on show is bright, the others dimmed.
+const unsigned int TAB_SHOWN = 0xFFFFFFFFu;
+const unsigned int TAB_HIDDEN = 0xFFA0A0A0u;
+
+struct SubWindowRecord {
+    const char* name;
+    const char* tab;
+};
+const SubWindowRecord SUB_WINDOWS[] = {{"income", "income tab"},
+                                       {"consumption", "consumption tab"},
+                                       {"expenses", "expenses tab"},
+                                       {"savings", "savings tab"}};
+
+const hgeVector SLIDER_SIZE(200, 5);
+const hgeVector SAVINGS_SLIDER_AT(70, 133);
+const hgeVector CONSUMPTION_SUM_AT(280, 220);
+const hgeVector CONSUMPTION_CASH_AT(280, 250);
+const hgeVector SAVINGS_VALUE_AT[] = {{290, 123}, {290, 170}};
+const hgeVector SAVINGS_CASH_AT(290, 200);
+const hgeVector SAVINGS_TIP_AT(290, 230);
+// The totals in the main text, each right-aligned to the box's width.
+const float MAIN_CASH_Y = 90;
+const float MAIN_CONSUMPTION_Y = 140;
+const float MAIN_SAVINGS_Y = 200;
+const float MAIN_INCOME_Y = 270;
+const float MAIN_EXPENSES_Y = 340;
+const float MAIN_SURPLUS_Y = 400;
+
+bool clicked(GuiBase* widget) {
+    return widget && widget->isClicked();
+}
+
+}  // namespace
+
+Budget::Budget(MonthConsumption& month, bool firstBudget) : m_month(month) {
+    const char* context = "Budget::Budget";
+    Log::debug(context) << "Creating budget";
+    m_guiReader = std::make_unique<XmlReader>("gui.xml");
+    m_constantsReader = std::make_unique<XmlReader>("fiscoraConstants.xml");
+    m_record = m_guiReader->getRootChildElement("gui", "guiId", "budgetWindow");
+    if (!m_record) {
+        Log::error(context) << "Cant get budget window element from gui.xml";
+    } else {
+        m_window = std::make_unique<GuiWindow>(m_record, true, nullptr);
+        if (xml::getAttributeFloat(m_record, "z", false) == 0.0f) {
+            m_window->setDepth(DEFAULT_DEPTH);
+        }
+        m_mainText = dynamic_cast<GuiTextBox*>(m_window->findChild("Main Text"));
+        m_okButton = m_window->findChild("ok");
+        m_surplusInfo = m_window->findChild("surplus info");
+    }
+    m_cash = Portfolio::instance()->getCash();
+    createTotals();
+    Log::debug(context) << "Starting to create sub windows";
+    createSubWindows();
+
+    if (m_window) {
+        InteractionalObject::getCursor()->setFocusObject(m_window.get());
+        InfoManager::instance()->showOverlay(m_window->getDepth());
+    }
+    if (firstBudget) {
+        InfoManager::instance()->show("budgetinfo", InfoManager::MESSAGE, INFO_AT);
+    }
+}
+
+Budget::~Budget() {
+    FiscoraCursor* cursor = InteractionalObject::getCursor();
+    if (m_window && cursor->getFocusObject() == m_window.get()) {
+        cursor->setFocusObject(nullptr);
+    }
+    if (m_window) {
+        InfoManager::instance()->hideOverlay();
+    }
+}
+
+void Budget::setActive(bool active) {
+    Logic::setActive(active);
+    if (m_window) {
+        m_window->setActive(active, true);
+    }
+}
+
+void Budget::createTotals() {
+    if (!m_mainText) {
+        Log::error("Budget::createTotals") << "Failed to get Main text from budget window";
+        return;
+    }
+    const float right = m_mainText->getTextWidth();
+    m_mainNumbers.clear();
+    m_mainNumbers.reserve(6);
+    m_mainNumbers.emplace_back(m_mainText, &m_cash, "", hgeVector(right, MAIN_CASH_Y), true);
+    m_mainNumbers.emplace_back(m_mainText, &m_consumptionTotal, "- ",
+                               hgeVector(right, MAIN_CONSUMPTION_Y), true);
+    m_mainNumbers.emplace_back(m_mainText, &m_savingsTotal, "- ", hgeVector(right, MAIN_SAVINGS_Y),
+                               true);
+    m_mainNumbers.emplace_back(m_mainText, &m_incomeTotal, "+ ", hgeVector(right, MAIN_INCOME_Y),
+                               true);
+    m_mainNumbers.emplace_back(m_mainText, &m_expensesTotal, "- ",
+                               hgeVector(right, MAIN_EXPENSES_Y), true);
+    m_mainNumbers.emplace_back(m_mainText, &m_surplus, "", hgeVector(right, MAIN_SURPLUS_Y), true,
+                               true);
+}
+
+void Budget::createSubWindows() {
+    for (const SubWindowRecord& record : SUB_WINDOWS) {
+        GuiWindow* window =
+            m_window ? dynamic_cast<GuiWindow*>(m_window->findChild(record.name)) : nullptr;
+        if (!window) {
+            Log::error("Budget::createSubWindows")
+                << "Failed to get " << record.name << " window from budget window";
+        }
+        m_subWindows[record.name] = window;
+        GuiBase* tab = m_window ? m_window->findChild(record.tab) : nullptr;
+        if (tab) {
+            m_subWindowButtons.emplace_back(tab, record.name);
+        }
+    }
+    createIncome();
+    createExpenses();
+    createConsumption();
+    createSavings();
+    m_surplus = m_incomeTotal - m_savingsTotal - m_expensesTotal - m_consumptionTotal;
+    for (auto& number : m_mainNumbers) {
+        number.refresh();
+    }
+    // Every sub-window is built visible; the first one stays on show.
+    for (const auto& window : m_subWindows) {
+        if (window.second) {
+            window.second->setVisible(false);
+        }
+    }
+    showSubWindow(subWindow(SUB_WINDOWS[0].name));
+}
+
+void Budget::createIncome() {
+    auto* box = dynamic_cast<GuiTextBox*>(subWindowChild("income", "Income Text"));
+    if (!box) {
+        Log::error("Budget::createIncome") << "Failed to get Income text from budget window";
+    }
+    bool found = false;
+    const auto items = budget::readItems(m_constantsReader->getRootElement(), "income",
+                                         DifficultyLevel::value(), found);
+    if (!found) {
+        Log::error("Budget::createIncome") << "Failed to get income element from fiscoraConstants";
+    }
+    m_incomeTotal = budget::writeList(box, items, "+ ");
+}
+
+void Budget::createExpenses() {
+    auto* box = dynamic_cast<GuiTextBox*>(subWindowChild("expenses", "Expenses Text"));
+    if (!box) {
+        Log::error("Budget::createExpenses") << "Failed to get Expenses text from budget window";
+    }
+    bool found = false;
+    const auto items = budget::readItems(m_constantsReader->getRootElement(), "expense",
+                                         DifficultyLevel::value(), found);
+    if (!found) {
+        Log::error("Budget::createExpenses")
+            << "Failed to get expense element from fiscoraConstants";
+    }
+    m_expensesTotal = budget::writeList(box, items, "");
+}
+
+void Budget::createConsumption() {
+    m_month.foodNorm = MonthConsumption::FOOD_NORM;
+    m_month.clothesNorm = MonthConsumption::CLOTHES_NORM;
+    m_month.hygieneNorm = MonthConsumption::HYGIENE_NORM;
+    m_consumptionNumbers.clear();
+    m_food = m_clothes = m_hygiene = m_sliderSum = 0;
+    m_slidersMissing = false;
+    GuiWindow* window = subWindow("consumption");
+    auto* box = dynamic_cast<GuiTextBox*>(subWindowChild("consumption", "Consumption Text"));
+    if (!box) {
+        Log::error("Budget::createConsumption")
+            << "Failed to get Consumption text from budget window";
+    }
+    if (!window) {
+        return;
+    }
+    struct Row {
+        const char* name;
+        float y;
+        int range;
+        int* value;
+    };
+    const Row rows[] = {{"Food Slider", 133, m_month.foodNorm, &m_food},
+                        {"Cloth Slider", 158, m_month.clothesNorm, &m_clothes},
+                        {"Hygien Slider", 183, m_month.hygieneNorm, &m_hygiene}};
+    m_consumptionNumbers.reserve(5);
+    for (const Row& row : rows) {
+        GuiSlider* slider =
+            window->getController()->addSlider(hgeVector(60, row.y), SLIDER_SIZE, row.range);
+        slider->setName(row.name);
+        slider->setDepth(window->getDepth() + CHILD_DEPTH);
+        m_consumptionNumbers.emplace_back(box, row.value, "", hgeVector(280, row.y - 10), false);
+    }
+    m_consumptionNumbers.emplace_back(box, &m_sliderSum, "", CONSUMPTION_SUM_AT, false);
+    m_consumptionNumbers.emplace_back(box, &m_cash, "", CONSUMPTION_CASH_AT, false);
+}
+
+void Budget::createSavings() {
+    m_savingsNumbers.clear();
+    m_saving = 0;
+    GuiWindow* window = subWindow("savings");
+    auto* box = dynamic_cast<GuiTextBox*>(subWindowChild("savings", "Savings Text"));
+    if (!box) {
+        Log::error("Budget::createSavings") << "Failed to get Savings text from budget window";
+    }
+    if (!window) {
+        return;
+    }
+    // A debt leaves nothing to save: the range never goes below zero.
+    const int cash = Portfolio::instance()->getCash();
+    GuiSlider* slider =
+        window->getController()->addSlider(SAVINGS_SLIDER_AT, SLIDER_SIZE, cash > 0 ? cash : 0);
+    slider->setName("Savings Slider");
+    slider->setDepth(window->getDepth() + CHILD_DEPTH);
+    m_savingsNumbers.reserve(3);
+    for (const hgeVector& at : SAVINGS_VALUE_AT) {
+        m_savingsNumbers.emplace_back(box, &m_saving, "", at, false);
+    }
+    m_savingsNumbers.emplace_back(box, &m_cash, "", SAVINGS_CASH_AT, false);
+    // The suggestion of the `savings` element, for the level played.
+    const TiXmlElement* root = m_constantsReader->getRootElement();
+    const TiXmlElement* savings = root ? root->FirstChildElement("savings") : nullptr;
+    if (savings) {
+        const int tip = xml::getAttributeInt(
+            savings, "value" + std::to_string(DifficultyLevel::value()), false);
+        budget::addText(box, budget::kronor(tip), SAVINGS_TIP_AT, false, budget::VALUE_COLOR);
+    } else {
+        Log::warning("Budget::createSavings")
+            << "Failed to get savings element from fiscoraConstants";
+    }
+}
+
+GuiWindow* Budget::rebuild(const std::string& name) {
+    GuiWindow* old = subWindow(name);
+    const bool shown = old && old == m_shown;
+    if (old) {
+        m_window->getController()->removeChild(old);
+        delete old;
+    }
+    if (m_shown == old) {
+        m_shown = nullptr;
+    }
+    m_subWindows[name] = nullptr;
+    TiXmlElement* record =
+        m_record ? m_guiReader->getRootChildElement("window", "guiId", name, m_record) : nullptr;
+    if (!record) {
+        Log::error("Budget::rebuild") << "Failed to get " << name << " window from budget window";
+        return nullptr;
+    }
+    GuiWindow* window = m_window->getController()->addWindow(record, true);
+    window->setDepth(m_window->getDepth() + CHILD_DEPTH);
+    m_subWindows[name] = window;
+    if (name == "consumption") {
+        createConsumption();
+    } else if (name == "savings") {
+        createSavings();
+    }
+    window->setVisible(false);
+    if (shown) {
+        showSubWindow(window);
+    }
+    return window;
+}
+
+void Budget::showSubWindow(GuiWindow* window) {
+    if (m_shown && m_shown != window) {
+        m_shown->setVisible(false);
+    }
+    m_shown = window;
+    if (window) {
+        window->setVisible(true);
+    }
+    for (const auto& tab : m_subWindowButtons) {
+        const bool selected = window && subWindow(tab.second) == window;
+        tab.first->setNormalColor(selected ? TAB_SHOWN : TAB_HIDDEN);
+        tab.first->setColor(tab.first->getNormalColor());
+    }
+}
+
+GuiWindow* Budget::subWindow(const std::string& name) const {
+    auto found = m_subWindows.find(name);
+    return found == m_subWindows.end() ? nullptr : found->second;
+}
+
+GuiBase* Budget::subWindowChild(const std::string& window, const std::string& child) const {
+    GuiWindow* parent = subWindow(window);
+    return parent ? parent->findChild(child) : nullptr;
+}
+
+void Budget::update(float) {
+    if (!m_active || m_done) {
+        return;
+    }
+    if (clicked(m_okButton)) {
+        m_month.consumptionTotal = static_cast<float>(m_consumptionTotal);
+        m_month.savingsTotal = static_cast<float>(m_savingsTotal);
+        m_done = true;
+        GameState::RoomState::instance()->restartInputDelay();
+        Log::debug("Budget::update")
+            << "budget done, bought " << m_consumptionTotal << " saved " << m_savingsTotal;
+        return;
+    }
+    m_cash = Portfolio::instance()->getCash();
+    m_surplus = m_incomeTotal - m_savingsTotal - m_expensesTotal - m_consumptionTotal;
+    updateConsumptions();
+    updateSavings();
+    updateMenu();
+    updateInfoButtons();
+    for (auto* numbers : {&m_mainNumbers, &m_consumptionNumbers, &m_savingsNumbers}) {
+        for (auto& number : *numbers) {
+            number.refresh();
+        }
+    }
+}
+
+void Budget::updateConsumptions() {
+    const char* context = "Budget::updateConsumptions";
+    InfoManager* info = InfoManager::instance();
+    GuiWindow* window = subWindow("consumption");
+    if (window && window == m_shown) {
+        const std::pair<const char*, const char*> infoButtons[] = {{"info", "forbrukningsvaror"},
+                                                                   {"mat", "mat"},
+                                                                   {"klader", "klader"},
+                                                                   {"hygien", "hygien"}};
+        for (const auto& button : infoButtons) {
+            if (clicked(window->findChild(button.first))) {
+                info->show(button.second, InfoManager::MESSAGE, INFO_AT);
+            }
+        }
+        const std::pair<const char*, const char*> sliders[] = {
+            {"Food Slider", "Cant get food slider"},
+            {"Cloth Slider", "Cant get hyclothgien slider"},
+            {"Hygien Slider", "Cant get hygien slider"}};
+        int* values[] = {&m_food, &m_clothes, &m_hygiene};
+        for (int i = 0; i < 3; ++i) {
+            auto* slider = dynamic_cast<GuiSlider*>(window->findChild(sliders[i].first));
+            if (!slider && !m_slidersMissing) {
+                Log::error(context) << sliders[i].second;
+            }
+            *values[i] = slider ? slider->getValue() : 0;
+            m_slidersMissing = m_slidersMissing || !slider;
+        }
+        m_sliderSum = m_food + m_clothes + m_hygiene;
+        if (clicked(window->findChild("BuyButton"))) {
+            if (m_sliderSum > Portfolio::instance()->getCash()) {
+                info->show("cant buy consumptions", InfoManager::MESSAGE, INFO_AT);
+            } else {
+                info->show("Consumptions", InfoManager::QUESTION, INFO_AT);
+            }
+        }
+    }
+    if (info->getAnswer("Consumptions") == InfoManager::CONFIRMED) {
+        info->setAnswer(InfoManager::NO_ANSWER);
+        const int sum = m_food + m_clothes + m_hygiene;
+        // A second purchase in the month adds to the first: the condition
+        // rule judges what the month got in all.
+        m_month.food += m_food;
+        m_month.clothes += m_clothes;
+        m_month.hygiene += m_hygiene;
+        m_month.bought = true;
+        m_consumptionTotal += sum;
+        Portfolio::instance()->changeCash(-sum, "budget consumption");
+        Log::debug(context) << "bought food " << m_food << ", clothes " << m_clothes << ", hygiene "
+                            << m_hygiene;
+        rebuild("consumption");
+        // The savings slider reaches only as far as the cash that is left.
+        rebuild("savings");
+    }
+}
+
+void Budget::updateSavings() {
+    InfoManager* info = InfoManager::instance();
+    GuiWindow* window = subWindow("savings");
+    if (window && window == m_shown) {
+        if (clicked(window->findChild("info"))) {
+            info->show("sparande", InfoManager::MESSAGE, INFO_AT);
+        }
+        auto* slider = dynamic_cast<GuiSlider*>(window->findChild("Savings Slider"));
+        m_saving = slider ? slider->getValue() : 0;
+        if (clicked(window->findChild("BuyButton"))) {
+            info->show("Savings", InfoManager::QUESTION, INFO_AT);
+        }
+    }
+    if (info->getAnswer("Savings") == InfoManager::CONFIRMED) {
+        info->setAnswer(InfoManager::NO_ANSWER);
+        const int saved = m_saving;
+        m_savingsTotal += saved;
+        InvestmentCalculator::instance()->deposit(static_cast<float>(saved));
+        Portfolio::instance()->changeCash(-saved, "budget savings");
+        Statistics::instance()->add(StatisticType::FUNDS_ACCOUNT, saved);
+        Log::debug("Budget::updateSavings") << "saved " << saved;
+        rebuild("savings");
+    }
+}
+
+void Budget::updateMenu() {
+    for (const auto& tab : m_subWindowButtons) {
+        if (clicked(tab.first)) {
+            showSubWindow(subWindow(tab.second));
+        }
+    }
+}
+
+void Budget::updateInfoButtons() {
+    InfoManager* info = InfoManager::instance();
+    if (clicked(m_surplusInfo)) {
+        info->show("overskott", InfoManager::MESSAGE, INFO_AT);
+    }
+    if (m_shown && m_shown == subWindow("income") && clicked(m_shown->findChild("info"))) {
+        info->show("inkomster", InfoManager::MESSAGE, INFO_AT);
+    }
+    if (m_shown && m_shown == subWindow("expenses") && clicked(m_shown->findChild("info"))) {
+        info->show("rakningar", InfoManager::MESSAGE, INFO_AT);
+    }
+}
