@@ -16,6 +16,7 @@
 #include "gui/GuiWindow.h"
 #include "home/Investment.h"
 #include "home/Portfolio.h"
+#include "resource/Encoding.h"
 #include "resource/Text.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
@@ -156,11 +157,12 @@ void InvestmentGui::addColumn(GuiTextBox* text, bool funds, float x) {
         const double value =
             static_cast<double>(item->getShares()) * portfolio->getMarketPrice(name, item->getId());
         text->addText(name, FONT, WHITE, hgeVector(x, y));
-        text->addText("     Värde: " + kronor(value), FONT, ACCENT, hgeVector(x, y + 21));
+        text->addText(W1252(u8"     Värde: ") + kronor(value), FONT, ACCENT, hgeVector(x, y + 21));
         text->addText(std::to_string(item->getShares()) + " st", FONT, QUIET,
                       hgeVector(x + COUNT_X, y + 21));
-        GuiButton* sell = m_window->getController()->addButton(
-            "Sälj", "gui_sell_button.png", hgeVector(x + SELL_BUTTON_X, y), SELL_BUTTON_SIZE);
+        GuiButton* sell =
+            m_window->getController()->addButton(W1252(u8"Sälj"), "gui_sell_button.png",
+                                                 hgeVector(x + SELL_BUTTON_X, y), SELL_BUTTON_SIZE);
         m_rows.push_back(Row{sell, funds, item->getId()});
         y += ROW_HEIGHT;
     }
@@ -187,7 +189,7 @@ void InvestmentGui::createHistory(TiXmlElement* record) {
         const std::size_t months = item.getPriceHistory().size();
         std::string line = item.name() + ": ";
         if (months == 0 || !market) {
-            lines.push_back(line + "köpt nyss, ingen hel månad än.");
+            lines.push_back(line + W1252(u8"köpt nyss, ingen hel månad än."));
             return;
         }
         const std::vector<float>& changes = market->getPercentageHistory();
@@ -204,11 +206,12 @@ void InvestmentGui::createHistory(TiXmlElement* record) {
         describe(*stock, portfolio->findMarketStock(stock->getId()));
     }
     if (lines.empty()) {
-        box->addText("Här ser du hur dina aktier och fonder går när du har köpt några på banken.",
-                     FONT, QUIET, hgeVector(0, 0));
+        box->addText(
+            W1252(u8"Här ser du hur dina aktier och fonder går när du har köpt några på banken."),
+            FONT, QUIET, hgeVector(0, 0));
         return;
     }
-    box->addText("Så har värdet ändrats de senaste månaderna (äldst först):", FONT, ACCENT,
+    box->addText(W1252(u8"Så har värdet ändrats de senaste månaderna (äldst först):"), FONT, ACCENT,
                  hgeVector(0, 0));
     float y = 0.0f;
     for (const std::string& line : lines) {
@@ -287,7 +290,7 @@ void InvestmentGui::openSellWindow(const Row& row) {
         std::make_unique<GuiWindow>("Sell Window", "gui_blank.png", at, SELL_SIZE, nullptr, true);
     GuiController* children = m_sellWindow->getController();
     m_sellText = children->addTextBox("Sell Text", hgeVector(0, 0), SELL_SIZE);
-    const std::string title = "Sälj " + name;
+    const std::string title = W1252(u8"Sälj ") + name;
     m_sellText->addText(title, FONT, WHITE, hgeVector(centred(title, SELL_SIZE.x), 8));
     m_sellText->addText("Pris: ", FONT, WHITE, PRICE_LABEL_AT);
     m_slider = children->addSlider(SLIDER_AT, SLIDER_SIZE, holding->getShares());
