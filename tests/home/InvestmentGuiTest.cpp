@@ -3,6 +3,8 @@
 // its history box.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -49,8 +51,12 @@ TEST(InvestmentGui, ListsTheHoldingsAndTheSellWindowPaysForTheChosenShares) {
     Portfolio* portfolio = Portfolio::instance();
     model->load();
     const std::string fundName = portfolio->findMarketFund(0)->name();
+    const std::string stockName = portfolio->findMarketStock(1)->name();
+    model->addInvestment(stockName, 1, 10);
+    for (int month = 0; month < 3; ++month) {
+        portfolio->monthlyUpdate();
+    }
     model->addInvestment(fundName, 0, 6);
-    model->addInvestment(portfolio->findMarketStock(1)->name(), 1, 10);
     portfolio->setCash(1000);
     InvestmentGui* gui = InvestmentGui::instance();
     gui->open();
@@ -64,7 +70,15 @@ TEST(InvestmentGui, ListsTheHoldingsAndTheSellWindowPaysForTheChosenShares) {
     EXPECT_TRUE(
         contains(rows, fundName + W1252(u8"\n     Värde: ") + std::to_string(fundValue) + ":-"))
         << rows;
-    EXPECT_TRUE(contains(texts(window->findChild("Investment History")), fundName + ": "));
+    // The stock's three months, as the market moved, with the decimal comma.
+    const std::vector<float>& moves = portfolio->findMarketStock(1)->getPercentageHistory();
+    char last[16];
+    std::snprintf(last, sizeof last, "%+.1f", static_cast<double>(moves.back()));
+    std::string lastMove = last;
+    std::replace(lastMove.begin(), lastMove.end(), '.', ',');
+    const std::string history = texts(window->findChild("Investment History"));
+    EXPECT_TRUE(contains(history, lastMove + " %")) << history;
+    EXPECT_TRUE(contains(history, fundName + W1252(u8":\nköpt nyss"))) << history;
 
     game.frames(4);
     GuiWindow* sell = gui->getSellWindow();
