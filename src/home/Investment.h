@@ -24,7 +24,7 @@ public:
 
     int getId() const { return m_id; }
     int getShares() const { return m_shares; }
-    void setShares(int shares) { m_shares = shares; }
+    void setShares(int shares) { m_shares = shares > 0 ? shares : 0; }
     float getPrice() const { return m_price; }
     void setPrice(float price) { m_price = price; }
     float getLastPercentage() const { return m_lastPercentage; }

@@ -16,6 +16,7 @@
 #include "gui/GuiWindow.h"
 #include "home/Investment.h"
 #include "home/Portfolio.h"
+#include "resource/Encoding.h"
 #include "resource/Text.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
@@ -31,6 +32,8 @@ const unsigned int WHITE = 0xFFFFFFFFu;
 // dark panels.
 const unsigned int ACCENT = 0xFFF6D67Au;
 const unsigned int QUIET = 0xFFC8D2DCu;
+const unsigned int RISING = 0xFF9BE39Bu;
+const unsigned int FALLING = 0xFFFF9A8Au;
 const float WINDOW_DEPTH = 0.9f;
 // Texts are drawn at most at 0.99 whatever window holds them, so the sell
 // window goes above that, or the rows below would show through it.
@@ -42,6 +45,7 @@ const float STOCKS_X = 330.0f;
 const float HEADING_Y = 78.0f;
 const float FIRST_ROW_Y = 108.0f;
 const float ROW_HEIGHT = 52.0f;
+const float HINT_Y = 410.0f;
 const float SELL_BUTTON_X = 236.0f;
 const float COUNT_X = 168.0f;
 const hgeVector SELL_BUTTON_SIZE(42, 42);
@@ -58,6 +62,9 @@ const float BUTTONS_Y = 94.0f;
 
 // How many months the history shows per holding.
 const std::size_t HISTORY_MONTHS = 4;
+// The months' column in the history box and its pitch.
+const float CHANGES_X = 200.0f;
+const float CHANGE_WIDTH = 86.0f;
 
 std::string kronor(double value) {
     if (!std::isfinite(value)) {
@@ -120,6 +127,8 @@ void InvestmentGui::build(TiXmlElement* record) {
         m_window->getController()->addTextBox("Investment Text", hgeVector(0, 0), size);
     addColumn(text, true, FUNDS_X);
     addColumn(text, false, STOCKS_X);
+    text->addText(W1252(u8"Köp aktier och fonder på banken i stan. Här kan du sälja dem."), FONT,
+                  QUIET, hgeVector(FUNDS_X, HINT_Y));
     createHistory(record);
     // Every child takes its place above the window now that all exist.
     m_window->setDepth(WINDOW_DEPTH);
@@ -156,11 +165,12 @@ void InvestmentGui::addColumn(GuiTextBox* text, bool funds, float x) {
         const double value =
             static_cast<double>(item->getShares()) * portfolio->getMarketPrice(name, item->getId());
         text->addText(name, FONT, WHITE, hgeVector(x, y));
-        text->addText("     Värde: " + kronor(value), FONT, ACCENT, hgeVector(x, y + 21));
+        text->addText(W1252(u8"     Värde: ") + kronor(value), FONT, ACCENT, hgeVector(x, y + 21));
         text->addText(std::to_string(item->getShares()) + " st", FONT, QUIET,
                       hgeVector(x + COUNT_X, y + 21));
-        GuiButton* sell = m_window->getController()->addButton(
-            "Sälj", "gui_sell_button.png", hgeVector(x + SELL_BUTTON_X, y), SELL_BUTTON_SIZE);
+        GuiButton* sell =
+            m_window->getController()->addButton(W1252(u8"Sälj"), "gui_sell_button.png",
+                                                 hgeVector(x + SELL_BUTTON_X, y), SELL_BUTTON_SIZE);
         m_rows.push_back(Row{sell, funds, item->getId()});
         y += ROW_HEIGHT;
     }
@@ -177,24 +187,25 @@ void InvestmentGui::createHistory(TiXmlElement* record) {
         return;
     }
     Portfolio* portfolio = Portfolio::instance();
-    std::vector<std::string> lines;
+    // One line per holding: its name, then a column per month, green up and
+    // red down.
+    struct Line {
+        std::string name;
+        std::vector<float> changes;
+    };
+    std::vector<Line> lines;
     auto describe = [&](const Investment& item, const Investment* market) {
         if (item.getShares() <= 0) {
             return;
         }
         // The holding moves exactly as its market entry does, so the market's
         // draws of the months held are the holding's changes.
-        const std::size_t months = item.getPriceHistory().size();
-        std::string line = item.name() + ": ";
-        if (months == 0 || !market) {
-            lines.push_back(line + "köpt nyss, ingen hel månad än.");
-            return;
-        }
-        const std::vector<float>& changes = market->getPercentageHistory();
+        const std::size_t months = market ? item.getPriceHistory().size() : 0;
+        Line line{item.name() + ":", {}};
+        const std::vector<float> none;
+        const std::vector<float>& changes = market ? market->getPercentageHistory() : none;
         const std::size_t shown = std::min({months, HISTORY_MONTHS, changes.size()});
-        for (std::size_t i = changes.size() - shown; i < changes.size(); ++i) {
-            line += percent(changes[i]) + "   ";
-        }
+        line.changes.assign(changes.end() - static_cast<std::ptrdiff_t>(shown), changes.end());
         lines.push_back(line);
     };
     for (const auto& fund : portfolio->getOwnedFunds()) {
@@ -204,16 +215,25 @@ void InvestmentGui::createHistory(TiXmlElement* record) {
         describe(*stock, portfolio->findMarketStock(stock->getId()));
     }
     if (lines.empty()) {
-        box->addText("Här ser du hur dina aktier och fonder går när du har köpt några på banken.",
-                     FONT, QUIET, hgeVector(0, 0));
+        box->addText(W1252(u8"Här ser du sedan hur dina aktier och fonder går."), FONT, QUIET,
+                     hgeVector(0, 0));
         return;
     }
-    box->addText("Så har värdet ändrats de senaste månaderna (äldst först):", FONT, ACCENT,
+    box->addText(W1252(u8"Så har värdet ändrats de senaste månaderna (äldst först):"), FONT, ACCENT,
                  hgeVector(0, 0));
     float y = 0.0f;
-    for (const std::string& line : lines) {
-        y += GuiTextBox::LINE_HEIGHT + 2;
-        box->addText(line, FONT, WHITE, hgeVector(0, y));
+    for (const Line& line : lines) {
+        y += GuiTextBox::LINE_HEIGHT + 1;
+        box->addText(line.name, FONT, WHITE, hgeVector(0, y));
+        if (line.changes.empty()) {
+            box->addText(W1252(u8"köpt nyss, ingen hel månad än"), FONT, QUIET,
+                         hgeVector(CHANGES_X, y));
+        }
+        float x = CHANGES_X;
+        for (float change : line.changes) {
+            box->addText(percent(change), FONT, change < 0.0f ? FALLING : RISING, hgeVector(x, y));
+            x += CHANGE_WIDTH;
+        }
     }
 }
 
@@ -287,7 +307,7 @@ void InvestmentGui::openSellWindow(const Row& row) {
         std::make_unique<GuiWindow>("Sell Window", "gui_blank.png", at, SELL_SIZE, nullptr, true);
     GuiController* children = m_sellWindow->getController();
     m_sellText = children->addTextBox("Sell Text", hgeVector(0, 0), SELL_SIZE);
-    const std::string title = "Sälj " + name;
+    const std::string title = W1252(u8"Sälj ") + name;
     m_sellText->addText(title, FONT, WHITE, hgeVector(centred(title, SELL_SIZE.x), 8));
     m_sellText->addText("Pris: ", FONT, WHITE, PRICE_LABEL_AT);
     m_slider = children->addSlider(SLIDER_AT, SLIDER_SIZE, holding->getShares());
