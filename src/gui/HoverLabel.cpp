@@ -18,12 +18,14 @@ const float PADDING_X = 8.0f;
 const float PADDING_Y = 3.0f;
 const float HEIGHT = 26.0f;
 const float OFFSET_X = 20.0f;
-// Room kept above the pointer when the label goes over it.
+// Room kept above the pointer when the label goes over it: a little, or
+// enough to clear the button under the pointer.
 const float OFFSET_Y = 4.0f;
+const float OFFSET_ABOVE = 20.0f;
 
 }  // namespace
 
-HoverLabel::HoverLabel(const std::string& name) : m_name(name) {}
+HoverLabel::HoverLabel(const std::string& name, bool above) : m_name(name), m_above(above) {}
 
 HoverLabel::~HoverLabel() = default;
 
@@ -65,7 +67,9 @@ void HoverLabel::follow() {
         x = screen.x - OFFSET_X - size.x;
     }
     float y = screen.y;
-    if (y + size.y > engine->getScreenHeight()) {
+    if (m_above) {
+        y = screen.y - size.y - OFFSET_ABOVE;
+    } else if (y + size.y > engine->getScreenHeight()) {
         y = screen.y - size.y - OFFSET_Y;
     }
     m_window->setPosition(x, y);

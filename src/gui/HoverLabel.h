@@ -11,8 +11,9 @@ class GuiWindow;
 // takes the pointer from the widget under it.
 class HoverLabel {
 public:
-    // `name`: the label window's widget name.
-    explicit HoverLabel(const std::string& name = "Hover Label");
+    // `name`: the label window's widget name; `above`: over the pointer
+    // rather than beside it, for widgets along the bottom of the screen.
+    explicit HoverLabel(const std::string& name = "Hover Label", bool above = false);
     ~HoverLabel();
     HoverLabel(const HoverLabel&) = delete;
     HoverLabel& operator=(const HoverLabel&) = delete;
@@ -20,8 +21,9 @@ public:
     // Shows `text` beside the pointer; the same text again only follows it.
     void show(const std::string& text);
     void hide();
-    // 20 pixels right of the pointer, or left of it near the right edge;
-    // above it near the bottom edge.
+    // 20 pixels right of the pointer, or left of it near the right edge; at
+    // the pointer's height, or above it (near the bottom edge, or always
+    // when made so).
     void follow();
 
     bool isShown() const { return m_window != nullptr; }
@@ -31,6 +33,7 @@ public:
 
 private:
     std::string m_name;
+    bool m_above = false;
     std::string m_text;
     std::unique_ptr<GuiWindow> m_window;
     GuiTextBox* m_textBox = nullptr;

@@ -42,6 +42,7 @@ namespace {
 
 const char* const TEXT_FONT = "font_tessaline_28.fnt";
 const unsigned int TEXT_COLOR = 0xFFFFFFFFu;
+const float TEXT_ABOVE_BOX = 0.005f;
 const hgeVector INFO_POSITION(150, 70);
 // The refusals about the month sit a little to the right.
 const hgeVector PLAY_INFO_POSITION(170, 70);
@@ -203,12 +204,14 @@ void MainGui::update(float dt) {
         m_endGui = new EndGui(getPlaySeconds());
     }
     if (m_budget && m_budget->isDone()) {
+        // The budget goes first: a message opened over its dimmed screen
+        // would bring the dimming back when it closes.
+        delete m_budget;
+        m_budget = nullptr;
         if (m_budgetPending && DifficultyLevel::value() == 1) {
             info->show("buy finbudget", InfoManager::MESSAGE, INFO_POSITION, FINISHED_BUDGET_SIZE);
         }
         m_budgetPending = false;
-        delete m_budget;
-        m_budget = nullptr;
         m_budgetDone = true;
         Log::debug("MainGui::update") << "budget done";
     }
@@ -260,15 +263,18 @@ void MainGui::pollButtons() {
 }
 
 void MainGui::play() {
-    InfoManager* info = InfoManager::instance();
     const bool beginner = DifficultyLevel::value() == 1;
     const bool budgetCheck = ConstantManager::instance()->getBool("budgetCheck");
+    auto refuse = [](const char* key, const hgeVector& position) {
+        Log::debug("MainGui::play") << "play refused: " << key;
+        InfoManager::instance()->show(key, InfoManager::MESSAGE, position);
+    };
     if (beginner && m_budgetPending && budgetCheck) {
-        info->show("Force Budget", InfoManager::MESSAGE, INFO_POSITION);
+        refuse("Force Budget", INFO_POSITION);
         return;
     }
     if (Room::exists() && Room::instance()->isAnyFurnitureBlocked()) {
-        info->show("furniture block", InfoManager::MESSAGE, INFO_POSITION);
+        refuse("furniture block", INFO_POSITION);
         return;
     }
     // later: if (beginner) TutorialManager::instance()->runIfHasntBeenRun(Tutorial::EVENTS);
@@ -276,11 +282,11 @@ void MainGui::play() {
         return;
     }
     if (budgetCheck && !m_budgetDone) {
-        info->show("play_budget", InfoManager::MESSAGE, PLAY_INFO_POSITION);
+        refuse("play_budget", PLAY_INFO_POSITION);
         return;
     }
     // clang-format off
-    // later: if (ConstantManager::instance()->getBool("eventCheck") && RandomEventManager::instance()->getUnansweredCount() > 0) { info->show("play_event", InfoManager::MESSAGE, PLAY_INFO_POSITION); return; }
+    // later: if (ConstantManager::instance()->getBool("eventCheck") && RandomEventManager::instance()->getUnansweredCount() > 0) { refuse("play_event", PLAY_INFO_POSITION); return; }
     // clang-format on
     playMonth();
 }
@@ -456,6 +462,9 @@ void MainGui::setText(GuiTextBox* box, std::string& shown, const std::string& te
         const float left = centred ? std::max(0.0f, (size.x - measure.getWidth()) / 2) : 0.0f;
         const float top = std::max(0.0f, (size.y - measure.getHeight()) / 2);
         box->addText(text, TEXT_FONT, TEXT_COLOR, hgeVector(left, top));
+        // Just above its plate: a text box puts its texts well above its
+        // parent, which would draw them over any window opened over the HUD.
+        box->getAddedTexts().back().drawn->setZ(box->getDepth() + TEXT_ABOVE_BOX);
     }
 }
 

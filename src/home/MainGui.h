@@ -119,7 +119,7 @@ private:
     std::vector<Labelled> m_labels;
     std::unique_ptr<Sprite> m_soundOff;
     std::unique_ptr<Sprite> m_arrow;
-    HoverLabel m_label{"HUD Label"};
+    HoverLabel m_label{"HUD Label", true};
     std::string m_cashText;
     std::string m_dateText;
 

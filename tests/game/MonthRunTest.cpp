@@ -1,0 +1,72 @@
+// A first month of an easy game, played through the real program: the
+// budget with food bought, Play, the month running to its end, and the next
+// Play asking for the next budget.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "TestSupport.h"
+#include "game/GameRunSupport.h"
+
+using gametest::Outcome;
+using test::Picture;
+
+TEST(GameRun, AFirstMonthFromBudgetToTheNextBudget) {
+    test::TempDir dir;
+    const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
+                                          "5 clickon New Game\n"
+                                          "10 clickon Start\n"
+                                          "20 clickon Cash Button\n"
+                                          "26 clickon exitButton\n"
+                                          "30 clickon consumption tab\n"
+                                          // the food slider to its end
+                                          "35 move 382 227\n"
+                                          "36 press left\n"
+                                          "40 move 560 227\n"
+                                          "44 release left\n"
+                                          "50 clickon BuyButton\n"
+                                          "56 clickon confirmButton\n"
+                                          "62 clickon ok\n"
+                                          "68 clickon exitButton\n"
+                                          "74 clickon Play Button\n"
+                                          "150 shot midmonth\n"
+                                          "500 clickon Play Button\n"
+                                          "506 shot nextplay\n"
+                                          "510 key escape down\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.find("[EE] "), -1);
+    int at = 0;
+    for (const char* line : {"budget consumption", "[MainGui::update]\t\tbudget done",
+                             "month Januari of year 1 started", "play refused: play_budget"}) {
+        const int found = run.find(line, at);
+        ASSERT_GE(found, 0) << "missing or out of order: " << line;
+        at = found + 1;
+    }
+    EXPECT_EQ(run.find("play refused", run.find("month Januari")), at - 1)
+        << "nothing refused the first Play";
+
+    // Every change of the cash starts where the one before ended.
+    const std::string marker = "[Portfolio::changeCash]\t\tcash ";
+    long last = 0;
+    int changes = 0;
+    for (const std::string& line : run.log) {
+        const std::size_t from = line.find(marker);
+        if (from == std::string::npos) {
+            continue;
+        }
+        char* rest = nullptr;
+        const long before = std::strtol(line.c_str() + from + marker.size(), &rest, 10);
+        EXPECT_EQ(before, last) << line;
+        last = std::strtol(rest + 4, nullptr, 10);  // past " -> "
+        ++changes;
+    }
+    EXPECT_GE(changes, 2);
+    EXPECT_LT(last, 4000) << "the food was paid";
+
+    // Mid-month the indicator's panel covers the middle of the flat.
+    Picture middle(run.shot("midmonth"));
+    ASSERT_TRUE(middle.ok());
+    EXPECT_EQ(middle.at(240, 190), 0xFF2F4F63u);
+    EXPECT_TRUE(run.hasShot("nextplay"));
+}
