@@ -41,7 +41,7 @@ const float SELL_DEPTH = 0.995f;
 
 // The two columns of holdings, their first row and the row pitch.
 const float FUNDS_X = 30.0f;
-const float STOCKS_X = 330.0f;
+const float STOCKS_X = 350.0f;
 const float HEADING_Y = 78.0f;
 const float FIRST_ROW_Y = 108.0f;
 const float ROW_HEIGHT = 52.0f;
