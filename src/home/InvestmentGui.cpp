@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "core/Log.h"
+#include "core/states/RoomState.h"
 #include "gui/FiscoraCursor.h"
 #include "gui/GuiButton.h"
 #include "gui/GuiController.h"
@@ -132,7 +133,6 @@ void InvestmentGui::build(TiXmlElement* record) {
     createHistory(record);
     // Every child takes its place above the window now that all exist.
     m_window->setDepth(WINDOW_DEPTH);
-    m_window->setVisible(true);
     InteractionalObject::getCursor()->setFocusObject(m_window.get());
     InfoManager::instance()->showOverlay(WINDOW_DEPTH);
 }
@@ -248,6 +248,8 @@ void InvestmentGui::close() {
     if (InfoManager::exists()) {
         InfoManager::instance()->hideOverlay();
     }
+    // The click that closed the window must not reach the flat below.
+    GameState::RoomState::instance()->restartInputDelay();
     Log::debug("InvestmentGui::close") << "investment window closed";
 }
 
