@@ -24,13 +24,19 @@ public:
 
     int getId() const { return m_id; }
     int getShares() const { return m_shares; }
-    void setShares(int shares) { m_shares = shares; }
+    void setShares(int shares) { m_shares = shares > 0 ? shares : 0; }
     float getPrice() const { return m_price; }
     void setPrice(float price) { m_price = price; }
     float getLastPercentage() const { return m_lastPercentage; }
     int getStartValue() const { return m_startValue; }
     const std::vector<float>& getPriceHistory() const { return m_priceHistory; }
     const std::vector<float>& getPercentageHistory() const { return m_percentageHistory; }
+    // What one share cost the player on average, for the profit of a sale.
+    float getPurchasePrice() const { return m_purchasePrice; }
+    void setPurchasePrice(float price);
+    // Adds `shares` bought at `pricePerShare` to the holding and its average
+    // cost; a count below 1 changes nothing.
+    void buy(int shares, float pricePerShare);
 
 protected:
     // Moves by `percentage` and appends `drawn` and the new price to the
@@ -44,6 +50,7 @@ protected:
     int m_id = 0;
     int m_shares = 0;
     int m_startValue = 0;
+    float m_purchasePrice = 0.0f;
 };
 
 // Drawn from the stock records of the investment model.

@@ -6,6 +6,7 @@
 
 #include "core/Singleton.h"
 
+class TiXmlElement;
 class XmlReader;
 
 // The investment model: the stock and fund records of "investment.xml", the
@@ -43,8 +44,9 @@ public:
     float randomFundPercentage(int id) const;
 
     // The bank's purchase of `shares` of the record `name` (the caller takes
-    // the money); false when no record has that name.
-    bool addInvestment(const std::string& name, int id, int shares);
+    // the money); false when no record has that name. `costPerShare` is what
+    // the player paid for each share; below 0 it is the market price.
+    bool addInvestment(const std::string& name, int id, int shares, float costPerShare = -1.0f);
 
     void deposit(float amount);
     void withdraw(float amount);
@@ -60,8 +62,12 @@ public:
     float getSavingsMin() const { return m_savingsMin; }
     float getSavingsMax() const { return m_savingsMax; }
 
+    // A draw between `min` and `max` from the engine's generator.
+    static float randomBetween(float min, float max);
+
 private:
-    InvestmentCalculator() = default;
+    InvestmentCalculator();
+    void readRecords(TiXmlElement* root, const char* family, std::map<int, Record>& records);
     ~InvestmentCalculator() override;
 
     std::vector<HistoryEntry> m_history;

@@ -62,9 +62,14 @@ public:
     float forceSellFunds(float owed);
     float forceSellStocks(float owed);
 
+    // What the last sale brought above what the sold shares cost.
+    float getLastSaleProfit() const { return m_lastSaleProfit; }
+
     // The month's step: every fund, then every stock (market, then holdings).
     void updateFunds();
     void updateStocks();
+    // Funds, stocks, then the savings interest, as a played month needs.
+    void monthlyUpdate();
 
 private:
     Portfolio();
@@ -75,4 +80,9 @@ private:
     std::vector<std::unique_ptr<Stock>> m_marketStocks;
     std::vector<std::unique_ptr<Fund>> m_marketFunds;
     int32_t m_cash = 0;
+    float m_lastSaleProfit = 0.0f;
+
+    float marketPriceOf(const Investment& holding) const;
+    float sell(Investment* holding, int shares);
+    float forceSell(Investment* holding, float owed);
 };

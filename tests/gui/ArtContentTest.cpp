@@ -26,7 +26,16 @@ static const char* const kSizes =
     "*gui_menu_difficulty2_glow.png 204 137 gui_overview.png 802 602 sprite_win.png 802 602 "
     "sprite_town.png 802 602 *gui_town_flat.png 174 324 gui_town_bank.png 182 264 "
     "gui_town_electronics.png 182 234 *gui_town_furniture.png 172 274 "
-    "*sprite_loader.png 77 35";
+    "*sprite_loader.png 77 35 sprite_background.png 802 602 *gui_play_button.png 56 56 "
+    "*gui_budget_button.png 40 40 *gui_invest_button.png 40 40 *gui_service_telefon.png 40 40 "
+    "*gui_service_inet.png 40 40 *gui_service_tidning.png 40 40 *gui_service_homeins.png 40 40 "
+    "*gui_service_sickins.png 40 40 *gui_service_tvlicense.png 40 40 "
+    "*gui_service_akassa.png 40 40 *gui_sound_button.png 40 40 sprite_sound_off.png 40 40 "
+    "*gui_hud_exit_button.png 40 40 *gui_cash_window.png 200 44 *sprite_arrow.png 40 56 "
+    "*gui_budget_income.png 150 40 *gui_budget_consumption.png 150 40 "
+    "*gui_budget_expenses.png 150 40 *gui_budget_savings.png 150 40 *gui_buy_button.png 110 40 "
+    "*gui_save_button.png 110 40 *gui_ok_button.png 110 40 *gui_info_button.png 26 26 "
+    "*gui_end_banner.png 380 90 *gui_invest_header.png 300 60";
 
 // The greatest difference of one channel (alpha included) between two pixels.
 static int channelDistance(uint32_t a, uint32_t b) {
@@ -45,7 +54,7 @@ TEST(ArtContent, EveryImageDecodesWithAlphaAtItsSizeAndCutOnesKeepTheirMarginCle
     for (int width = 0, height = 0; fields >> file >> width >> height;) {
         sizes[file] = {width, height};
     }
-    ASSERT_EQ(sizes.size(), 33u);
+    ASSERT_EQ(sizes.size(), 59u);
     for (const auto& entry : std::filesystem::directory_iterator(kGfx)) {
         const std::string name = entry.path().filename().string();
         if (entry.path().extension() != ".png" && entry.path().extension() != ".bmp") {
@@ -125,6 +134,21 @@ TEST(ArtContent, FullScreenPicturesWindowFaceSliderTrackAndFrameAreSeamless) {
     EXPECT_LE(worst, 24) << "corner and edge profiles differ";
     EXPECT_EQ(corner.at(31, 31), kPanel);
     EXPECT_EQ(corner.alpha(0, 0), 0) << "the rounded corner leaves its tip clear";
+}
+
+TEST(ArtContent, HudFrameCoversOnlyTheBottomBarAndTheDatePlate) {
+    // Drawn at (-1, -1), so file pixel (x + 1, y + 1) is screen pixel (x, y).
+    const Picture frame(kGfx + "sprite_background.png");
+    ASSERT_TRUE(frame.ok() && frame.width() == 802 && frame.height() == 602);
+    const auto shown = [&](int x, int y) { return frame.alpha(x, y) > 0; };
+    const auto opaque = [&](int x, int y) { return frame.alpha(x, y) == 255; };
+    // The bar, screen rows 520 to 599, hides the room across the screen.
+    EXPECT_EQ(frame.count(1, 521, 801, 601, opaque), 800 * 80);
+    // Above it the room shows everywhere except under the date plate at
+    // screen (592, 6), 200 x 44; the margin stays clear.
+    EXPECT_EQ(frame.count(0, 0, 802, 521, shown), frame.count(593, 7, 793, 51, shown));
+    EXPECT_GT(frame.count(593, 7, 793, 51, opaque), 190 * 38);
+    EXPECT_EQ(frame.count(0, 0, 802, 602, shown), frame.count(1, 1, 801, 601, shown));
 }
 
 TEST(ArtContent, GlowImagesCoverTheirButtonsCompletely) {

@@ -13,6 +13,7 @@ import sys
 from artlib import PALETTE as P
 from artlib import Svg, esc, text
 
+import hud
 import rooms
 import scenes
 
@@ -289,6 +290,7 @@ for _level in range(3):
     IMAGES["gui_menu_difficulty%d" % _level] = (lambda l: lambda: difficulty_button(l, False))(_level)
     IMAGES["gui_menu_difficulty%d_glow" % _level] = (lambda l: lambda: difficulty_button(l, True))(_level)
 IMAGES.update(rooms.IMAGES)
+IMAGES.update(hud.IMAGES)
 
 
 def main(argv):

@@ -18,6 +18,7 @@
 #include "gui/GuiTextBox.h"
 #include "gui/GuiWindow.h"
 #include "gui/Menubutton.h"
+#include "home/InvestmentCalculator.h"
 #include "home/Portfolio.h"
 #include "home/Room.h"
 #include "resource/Xml.h"
@@ -150,8 +151,8 @@ void GameState::NewGameState::startGame() {
         return;
     }
     const Difficulty& difficulty = m_difficulties[m_selected];
-    // later: Portfolio::instance()->clear();
-    // later: InvestmentCalculator::instance()->reload("investment.xml");
+    Portfolio::instance()->clear();
+    InvestmentCalculator::instance()->reload("investment.xml");
     Portfolio::instance()->setCash(4000);
     DateManager::instance()->reset();
     // later: RandomEventManager::destroy();

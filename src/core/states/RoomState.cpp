@@ -6,6 +6,7 @@
 #include "core/StreamPlayer.h"
 #include "engine/hge.h"
 #include "gui/GuiButton.h"
+#include "home/InvestmentCalculator.h"
 #include "home/Room.h"
 #include "resource/ConstantManager.h"
 
@@ -18,7 +19,7 @@ void GameState::RoomState::enter() {
     StreamPlayer::instance()->stopAll();
     // clang-format off
     // later: if (DifficultyLevel::value() == 1 && Room::exists()) TutorialManager::instance()->runIfHasntBeenRun(Tutorial::FURNITURE);
-    // later: InvestmentCalculator::instance()->setUp();
+    InvestmentCalculator::instance()->setUp();
     // clang-format on
     Room* room = Room::instance();
     room->setVisible(true);
