@@ -51,6 +51,12 @@ const float MAIN_INCOME_Y = 270;
 const float MAIN_EXPENSES_Y = 340;
 const float MAIN_SURPLUS_Y = 400;
 
+// The numbers beside the sliders line up with the sliders, which are placed
+// in the window, whatever the text box's own place in it.
+hgeVector columnShift(GuiWindow* window, GuiTextBox* box) {
+    return box ? window->getPosition() - box->getPosition() : hgeVector(0, 0);
+}
+
 bool clicked(GuiBase* widget) {
     return widget && widget->isClicked();
 }
@@ -211,16 +217,18 @@ void Budget::createConsumption() {
     const Row rows[] = {{"Food Slider", 133, m_month.foodNorm, &m_food},
                         {"Cloth Slider", 158, m_month.clothesNorm, &m_clothes},
                         {"Hygien Slider", 183, m_month.hygieneNorm, &m_hygiene}};
+    const hgeVector shift = columnShift(window, box);
     m_consumptionNumbers.reserve(5);
     for (const Row& row : rows) {
         GuiSlider* slider =
             window->getController()->addSlider(hgeVector(60, row.y), SLIDER_SIZE, row.range);
         slider->setName(row.name);
         slider->setDepth(window->getDepth() + CHILD_DEPTH);
-        m_consumptionNumbers.emplace_back(box, row.value, "", hgeVector(280, row.y - 10), false);
+        m_consumptionNumbers.emplace_back(box, row.value, "", hgeVector(280, row.y - 10) + shift,
+                                          false);
     }
-    m_consumptionNumbers.emplace_back(box, &m_sliderSum, "", CONSUMPTION_SUM_AT, false);
-    m_consumptionNumbers.emplace_back(box, &m_cash, "", CONSUMPTION_CASH_AT, false);
+    m_consumptionNumbers.emplace_back(box, &m_sliderSum, "", CONSUMPTION_SUM_AT + shift, false);
+    m_consumptionNumbers.emplace_back(box, &m_cash, "", CONSUMPTION_CASH_AT + shift, false);
 }
 
 void Budget::createSavings() {
@@ -240,18 +248,20 @@ void Budget::createSavings() {
         window->getController()->addSlider(SAVINGS_SLIDER_AT, SLIDER_SIZE, cash > 0 ? cash : 0);
     slider->setName("Savings Slider");
     slider->setDepth(window->getDepth() + CHILD_DEPTH);
+    const hgeVector shift = columnShift(window, box);
     m_savingsNumbers.reserve(3);
     for (const hgeVector& at : SAVINGS_VALUE_AT) {
-        m_savingsNumbers.emplace_back(box, &m_saving, "", at, false);
+        m_savingsNumbers.emplace_back(box, &m_saving, "", at + shift, false);
     }
-    m_savingsNumbers.emplace_back(box, &m_cash, "", SAVINGS_CASH_AT, false);
+    m_savingsNumbers.emplace_back(box, &m_cash, "", SAVINGS_CASH_AT + shift, false);
     // The suggestion of the `savings` element, for the level played.
     const TiXmlElement* root = m_constantsReader->getRootElement();
     const TiXmlElement* savings = root ? root->FirstChildElement("savings") : nullptr;
     if (savings) {
         const int tip = xml::getAttributeInt(
             savings, "value" + std::to_string(DifficultyLevel::value()), false);
-        budget::addText(box, budget::kronor(tip), SAVINGS_TIP_AT, false, budget::VALUE_COLOR);
+        budget::addText(box, budget::kronor(tip), SAVINGS_TIP_AT + shift, false,
+                        budget::VALUE_COLOR);
     } else {
         Log::warning("Budget::createSavings")
             << "Failed to get savings element from fiscoraConstants";

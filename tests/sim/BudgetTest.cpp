@@ -328,3 +328,55 @@ TEST_F(BudgetTest, ShippedAmountsNameRealFlagsAndEveryLevelLeavesABelievableSurp
     }
     EXPECT_EQ(fees, 3);
 }
+
+// Each page shot (left in the test's "shots" folder to look at): every text
+// inside its box, and nothing drawn outside the window's frame.
+TEST_F(BudgetTest, EveryPageKeepsItsTextsInsideTheirBoxesAndNothingOutsideTheFrame) {
+    const char* pages[] = {"income", "consumption", "expenses", "savings"};
+    std::string script = "1 move 60 560\n2 shot income\n";
+    for (int i = 1; i < 4; ++i) {
+        script += std::to_string(4 * i) + " clickon " + pages[i] + " tab\n" +
+                  std::to_string(4 * i + 2) + " shot " + pages[i] + "\n";
+    }
+    setenv("FISCORA_SHOTS", "shots", 1);
+    start(script + "17 clickon surplus info\n19 shot info\n");
+    unsetenv("FISCORA_SHOTS");
+    FlagSystem::instance()->raise(F::INET);
+    open();
+    setSliders(3000, 700, 450);
+    m_game->frames(20);
+
+    std::vector<GuiTextBox*> boxes = {
+        dynamic_cast<GuiTextBox*>(m_budget->getWindow()->findChild("Main Text"))};
+    const char* texts[] = {"Income Text", "Consumption Text", "Expenses Text", "Savings Text"};
+    for (int i = 0; i < 4; ++i) {
+        boxes.push_back(dynamic_cast<GuiTextBox*>(widget(pages[i], texts[i])));
+    }
+    for (GuiTextBox* box : boxes) {
+        ASSERT_NE(box, nullptr);
+        for (const auto& record : box->getAddedTexts()) {
+            SCOPED_TRACE(box->getName() + ": " + record.text);
+            const Text& text = *record.drawn;
+            const float left = record.position.x - (text.getAlign() ? text.getWidth() : 0);
+            EXPECT_GE(left, 0);
+            EXPECT_LE(left + text.getWidth(), box->getTextWidth());
+            EXPECT_LE(record.position.y + text.getHeight(), box->getTextHeight());
+        }
+    }
+    // The frame reaches 32 pixels round the window (33 below).
+    const hgeVector at = m_budget->getWindow()->getPosition();
+    const hgeVector size = m_budget->getWindow()->getSize();
+    for (const char* shot : {"income", "consumption", "expenses", "savings", "info"}) {
+        SCOPED_TRACE(shot);
+        const test::Picture picture(std::string("shots/") + shot + ".png");
+        ASSERT_TRUE(picture.ok());
+        const uint32_t outside = picture.at(0, 0);
+        EXPECT_EQ(picture.count(0, 0, 800, 600,
+                                [&](int x, int y) {
+                                    const bool framed = x >= at.x - 32 && x < at.x + size.x + 32 &&
+                                                        y >= at.y - 32 && y < at.y + size.y + 33;
+                                    return !framed && picture.at(x, y) != outside;
+                                }),
+                  0);
+    }
+}
