@@ -46,6 +46,14 @@ hgeVector columnShift(GuiWindow* window, GuiTextBox* box) {
     return box ? window->getPosition() - box->getPosition() : hgeVector(0, 0);
 }
 
+// A slider of `window` that looks and acts like the window's own widgets.
+void addSlider(GuiWindow* window, const char* name, const hgeVector& position, int range) {
+    GuiSlider* slider = window->getController()->addSlider(position, SLIDER_SIZE, range);
+    slider->setName(name);
+    slider->setDepth(window->getDepth() + CHILD_DEPTH);
+    slider->setVisible(window->isVisible());
+}
+
 bool clicked(GuiBase* widget) {
     return widget && widget->isClicked();
 }
@@ -85,7 +93,6 @@ Budget::Budget(MonthConsumption& month, bool firstBudget) : m_month(month) {
 
     if (m_window) {
         InteractionalObject::getCursor()->setFocusObject(m_window.get());
-        InfoManager::instance()->showOverlay(m_window->getDepth());
     }
     if (firstBudget) {
         InfoManager::instance()->show("budgetinfo", InfoManager::MESSAGE, INFO_AT);
@@ -93,12 +100,9 @@ Budget::Budget(MonthConsumption& month, bool firstBudget) : m_month(month) {
 }
 
 Budget::~Budget() {
-    FiscoraCursor* cursor = InteractionalObject::getCursor();
-    if (m_window && cursor->getFocusObject() == m_window.get()) {
+    FiscoraCursor* cursor = m_window ? InteractionalObject::getCursor() : nullptr;
+    if (cursor && cursor->getFocusObject() == m_window.get()) {
         cursor->setFocusObject(nullptr);
-    }
-    if (m_window) {
-        InfoManager::instance()->hideOverlay();
     }
 }
 
@@ -134,32 +138,26 @@ void Budget::createTotals() {
 }
 
 void Budget::createIncome() {
-    auto* box = dynamic_cast<GuiTextBox*>(m_pages->child("income", "Income Text"));
-    if (!box) {
-        Log::error("Budget::createIncome") << "Failed to get Income text from budget window";
-    }
-    bool found = false;
-    const auto items = budget::readItems(m_constantsReader->getRootElement(), "income",
-                                         DifficultyLevel::value(), found);
-    if (!found) {
-        Log::error("Budget::createIncome") << "Failed to get income element from fiscoraConstants";
-    }
-    m_incomeTotal = budget::writeList(box, items, "+ ");
+    m_incomeTotal = createList("Budget::createIncome", "income", "Income", "income", "+ ");
 }
 
 void Budget::createExpenses() {
-    auto* box = dynamic_cast<GuiTextBox*>(m_pages->child("expenses", "Expenses Text"));
+    m_expensesTotal = createList("Budget::createExpenses", "expenses", "Expenses", "expense", "");
+}
+
+int Budget::createList(const char* context, const std::string& page, const std::string& title,
+                       const std::string& kind, const std::string& sign) {
+    auto* box = dynamic_cast<GuiTextBox*>(m_pages->child(page, title + " Text"));
     if (!box) {
-        Log::error("Budget::createExpenses") << "Failed to get Expenses text from budget window";
+        Log::error(context) << "Failed to get " << title << " text from budget window";
     }
     bool found = false;
-    const auto items = budget::readItems(m_constantsReader->getRootElement(), "expense",
+    const auto items = budget::readItems(m_constantsReader->getRootElement(), kind,
                                          DifficultyLevel::value(), found);
     if (!found) {
-        Log::error("Budget::createExpenses")
-            << "Failed to get expense element from fiscoraConstants";
+        Log::error(context) << "Failed to get " << kind << " element from fiscoraConstants";
     }
-    m_expensesTotal = budget::writeList(box, items, "");
+    return budget::writeList(box, items, sign);
 }
 
 void Budget::createConsumption() {
@@ -190,11 +188,7 @@ void Budget::createConsumption() {
     const hgeVector shift = columnShift(window, box);
     m_consumptionNumbers.reserve(5);
     for (const Row& row : rows) {
-        GuiSlider* slider =
-            window->getController()->addSlider(hgeVector(60, row.y), SLIDER_SIZE, row.range);
-        slider->setName(row.name);
-        slider->setDepth(window->getDepth() + CHILD_DEPTH);
-        slider->setVisible(window->isVisible());
+        addSlider(window, row.name, hgeVector(60, row.y), row.range);
         m_consumptionNumbers.emplace_back(box, row.value, "", hgeVector(280, row.y - 10) + shift,
                                           false);
     }
@@ -215,11 +209,7 @@ void Budget::createSavings() {
     }
     // A debt leaves nothing to save: the range never goes below zero.
     const int cash = Portfolio::instance()->getCash();
-    GuiSlider* slider =
-        window->getController()->addSlider(SAVINGS_SLIDER_AT, SLIDER_SIZE, cash > 0 ? cash : 0);
-    slider->setName("Savings Slider");
-    slider->setDepth(window->getDepth() + CHILD_DEPTH);
-    slider->setVisible(window->isVisible());
+    addSlider(window, "Savings Slider", SAVINGS_SLIDER_AT, cash > 0 ? cash : 0);
     const hgeVector shift = columnShift(window, box);
     m_savingsNumbers.reserve(3);
     for (const hgeVector& at : SAVINGS_VALUE_AT) {

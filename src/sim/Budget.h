@@ -44,6 +44,9 @@ private:
     void createTotals();
     void createIncome();
     void createExpenses();
+    // Lists the `kind` elements in the page's "<title> Text"; returns the total.
+    int createList(const char* context, const std::string& page, const std::string& title,
+                   const std::string& kind, const std::string& sign);
     void createConsumption();
     void createSavings();
     // The page is destroyed and built again, so that its sliders start afresh.
