@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "core/Log.h"
+#include "core/states/RoomState.h"
 #include "gui/FiscoraCursor.h"
 #include "gui/GuiButton.h"
 #include "gui/GuiController.h"
@@ -41,7 +42,7 @@ const float SELL_DEPTH = 0.995f;
 
 // The two columns of holdings, their first row and the row pitch.
 const float FUNDS_X = 30.0f;
-const float STOCKS_X = 330.0f;
+const float STOCKS_X = 350.0f;
 const float HEADING_Y = 78.0f;
 const float FIRST_ROW_Y = 108.0f;
 const float ROW_HEIGHT = 52.0f;
@@ -132,7 +133,6 @@ void InvestmentGui::build(TiXmlElement* record) {
     createHistory(record);
     // Every child takes its place above the window now that all exist.
     m_window->setDepth(WINDOW_DEPTH);
-    m_window->setVisible(true);
     InteractionalObject::getCursor()->setFocusObject(m_window.get());
     InfoManager::instance()->showOverlay(WINDOW_DEPTH);
 }
@@ -248,6 +248,8 @@ void InvestmentGui::close() {
     if (InfoManager::exists()) {
         InfoManager::instance()->hideOverlay();
     }
+    // The click that closed the window must not reach the flat below.
+    GameState::RoomState::instance()->restartInputDelay();
     Log::debug("InvestmentGui::close") << "investment window closed";
 }
 

@@ -14,6 +14,7 @@
 #include "home/Portfolio.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
+#include "sim/BudgetPages.h"
 #include "sim/InfoManager.h"
 #include "sim/MonthConsumption.h"
 #include "sim/Statistics.h"
@@ -23,18 +24,6 @@ namespace {
 const hgeVector INFO_AT(150, 70);
 const float DEFAULT_DEPTH = 0.85f;
 const float CHILD_DEPTH = 0.001f;
-// The tab of the sub-window on show is bright, the others dimmed.
-const unsigned int TAB_SHOWN = 0xFFFFFFFFu;
-const unsigned int TAB_HIDDEN = 0xFFA0A0A0u;
-
-struct SubWindowRecord {
-    const char* name;
-    const char* tab;
-};
-const SubWindowRecord SUB_WINDOWS[] = {{"income", "income tab"},
-                                       {"consumption", "consumption tab"},
-                                       {"expenses", "expenses tab"},
-                                       {"savings", "savings tab"}};
 
 const hgeVector SLIDER_SIZE(200, 5);
 const hgeVector SAVINGS_SLIDER_AT(70, 133);
@@ -50,6 +39,20 @@ const float MAIN_SAVINGS_Y = 200;
 const float MAIN_INCOME_Y = 270;
 const float MAIN_EXPENSES_Y = 340;
 const float MAIN_SURPLUS_Y = 400;
+
+// The numbers beside the sliders line up with the sliders, which are placed
+// in the window, whatever the text box's own place in it.
+hgeVector columnShift(GuiWindow* window, GuiTextBox* box) {
+    return box ? window->getPosition() - box->getPosition() : hgeVector(0, 0);
+}
+
+// A slider of `window` that looks and acts like the window's own widgets.
+void addSlider(GuiWindow* window, const char* name, const hgeVector& position, int range) {
+    GuiSlider* slider = window->getController()->addSlider(position, SLIDER_SIZE, range);
+    slider->setName(name);
+    slider->setDepth(window->getDepth() + CHILD_DEPTH);
+    slider->setVisible(window->isVisible());
+}
 
 bool clicked(GuiBase* widget) {
     return widget && widget->isClicked();
@@ -77,11 +80,19 @@ Budget::Budget(MonthConsumption& month, bool firstBudget) : m_month(month) {
     m_cash = Portfolio::instance()->getCash();
     createTotals();
     Log::debug(context) << "Starting to create sub windows";
-    createSubWindows();
+    m_pages = std::make_unique<BudgetPages>(m_window.get(), m_guiReader.get(), m_record);
+    createIncome();
+    createExpenses();
+    createConsumption();
+    createSavings();
+    m_surplus = m_incomeTotal - m_savingsTotal - m_expensesTotal - m_consumptionTotal;
+    for (auto& number : m_mainNumbers) {
+        number.refresh();
+    }
+    m_pages->show(BudgetPages::NAMES[0]);
 
     if (m_window) {
         InteractionalObject::getCursor()->setFocusObject(m_window.get());
-        InfoManager::instance()->showOverlay(m_window->getDepth());
     }
     if (firstBudget) {
         InfoManager::instance()->show("budgetinfo", InfoManager::MESSAGE, INFO_AT);
@@ -89,12 +100,9 @@ Budget::Budget(MonthConsumption& month, bool firstBudget) : m_month(month) {
 }
 
 Budget::~Budget() {
-    FiscoraCursor* cursor = InteractionalObject::getCursor();
-    if (m_window && cursor->getFocusObject() == m_window.get()) {
+    FiscoraCursor* cursor = m_window ? InteractionalObject::getCursor() : nullptr;
+    if (cursor && cursor->getFocusObject() == m_window.get()) {
         cursor->setFocusObject(nullptr);
-    }
-    if (m_window) {
-        InfoManager::instance()->hideOverlay();
     }
 }
 
@@ -110,80 +118,46 @@ void Budget::createTotals() {
         Log::error("Budget::createTotals") << "Failed to get Main text from budget window";
         return;
     }
-    const float right = m_mainText->getTextWidth();
+    const struct {
+        int* value;
+        const char* sign;
+        float y;
+    } totals[] = {{&m_cash, "", MAIN_CASH_Y},
+                  {&m_consumptionTotal, "- ", MAIN_CONSUMPTION_Y},
+                  {&m_savingsTotal, "- ", MAIN_SAVINGS_Y},
+                  {&m_incomeTotal, "+ ", MAIN_INCOME_Y},
+                  {&m_expensesTotal, "- ", MAIN_EXPENSES_Y},
+                  {&m_surplus, "", MAIN_SURPLUS_Y}};
     m_mainNumbers.clear();
     m_mainNumbers.reserve(6);
-    m_mainNumbers.emplace_back(m_mainText, &m_cash, "", hgeVector(right, MAIN_CASH_Y), true);
-    m_mainNumbers.emplace_back(m_mainText, &m_consumptionTotal, "- ",
-                               hgeVector(right, MAIN_CONSUMPTION_Y), true);
-    m_mainNumbers.emplace_back(m_mainText, &m_savingsTotal, "- ", hgeVector(right, MAIN_SAVINGS_Y),
-                               true);
-    m_mainNumbers.emplace_back(m_mainText, &m_incomeTotal, "+ ", hgeVector(right, MAIN_INCOME_Y),
-                               true);
-    m_mainNumbers.emplace_back(m_mainText, &m_expensesTotal, "- ",
-                               hgeVector(right, MAIN_EXPENSES_Y), true);
-    m_mainNumbers.emplace_back(m_mainText, &m_surplus, "", hgeVector(right, MAIN_SURPLUS_Y), true,
-                               true);
-}
-
-void Budget::createSubWindows() {
-    for (const SubWindowRecord& record : SUB_WINDOWS) {
-        GuiWindow* window =
-            m_window ? dynamic_cast<GuiWindow*>(m_window->findChild(record.name)) : nullptr;
-        if (!window) {
-            Log::error("Budget::createSubWindows")
-                << "Failed to get " << record.name << " window from budget window";
-        }
-        m_subWindows[record.name] = window;
-        GuiBase* tab = m_window ? m_window->findChild(record.tab) : nullptr;
-        if (tab) {
-            m_subWindowButtons.emplace_back(tab, record.name);
-        }
+    for (const auto& total : totals) {
+        m_mainNumbers.emplace_back(m_mainText, total.value, total.sign,
+                                   hgeVector(m_mainText->getTextWidth(), total.y), true,
+                                   total.value == &m_surplus);
     }
-    createIncome();
-    createExpenses();
-    createConsumption();
-    createSavings();
-    m_surplus = m_incomeTotal - m_savingsTotal - m_expensesTotal - m_consumptionTotal;
-    for (auto& number : m_mainNumbers) {
-        number.refresh();
-    }
-    // Every sub-window is built visible; the first one stays on show.
-    for (const auto& window : m_subWindows) {
-        if (window.second) {
-            window.second->setVisible(false);
-        }
-    }
-    showSubWindow(subWindow(SUB_WINDOWS[0].name));
 }
 
 void Budget::createIncome() {
-    auto* box = dynamic_cast<GuiTextBox*>(subWindowChild("income", "Income Text"));
-    if (!box) {
-        Log::error("Budget::createIncome") << "Failed to get Income text from budget window";
-    }
-    bool found = false;
-    const auto items = budget::readItems(m_constantsReader->getRootElement(), "income",
-                                         DifficultyLevel::value(), found);
-    if (!found) {
-        Log::error("Budget::createIncome") << "Failed to get income element from fiscoraConstants";
-    }
-    m_incomeTotal = budget::writeList(box, items, "+ ");
+    m_incomeTotal = createList("Budget::createIncome", "income", "Income", "income", "+ ");
 }
 
 void Budget::createExpenses() {
-    auto* box = dynamic_cast<GuiTextBox*>(subWindowChild("expenses", "Expenses Text"));
+    m_expensesTotal = createList("Budget::createExpenses", "expenses", "Expenses", "expense", "");
+}
+
+int Budget::createList(const char* context, const std::string& page, const std::string& title,
+                       const std::string& kind, const std::string& sign) {
+    auto* box = dynamic_cast<GuiTextBox*>(m_pages->child(page, title + " Text"));
     if (!box) {
-        Log::error("Budget::createExpenses") << "Failed to get Expenses text from budget window";
+        Log::error(context) << "Failed to get " << title << " text from budget window";
     }
     bool found = false;
-    const auto items = budget::readItems(m_constantsReader->getRootElement(), "expense",
+    const auto items = budget::readItems(m_constantsReader->getRootElement(), kind,
                                          DifficultyLevel::value(), found);
     if (!found) {
-        Log::error("Budget::createExpenses")
-            << "Failed to get expense element from fiscoraConstants";
+        Log::error(context) << "Failed to get " << kind << " element from fiscoraConstants";
     }
-    m_expensesTotal = budget::writeList(box, items, "");
+    return budget::writeList(box, items, sign);
 }
 
 void Budget::createConsumption() {
@@ -193,8 +167,8 @@ void Budget::createConsumption() {
     m_consumptionNumbers.clear();
     m_food = m_clothes = m_hygiene = m_sliderSum = 0;
     m_slidersMissing = false;
-    GuiWindow* window = subWindow("consumption");
-    auto* box = dynamic_cast<GuiTextBox*>(subWindowChild("consumption", "Consumption Text"));
+    GuiWindow* window = m_pages->get("consumption");
+    auto* box = dynamic_cast<GuiTextBox*>(m_pages->child("consumption", "Consumption Text"));
     if (!box) {
         Log::error("Budget::createConsumption")
             << "Failed to get Consumption text from budget window";
@@ -211,23 +185,22 @@ void Budget::createConsumption() {
     const Row rows[] = {{"Food Slider", 133, m_month.foodNorm, &m_food},
                         {"Cloth Slider", 158, m_month.clothesNorm, &m_clothes},
                         {"Hygien Slider", 183, m_month.hygieneNorm, &m_hygiene}};
+    const hgeVector shift = columnShift(window, box);
     m_consumptionNumbers.reserve(5);
     for (const Row& row : rows) {
-        GuiSlider* slider =
-            window->getController()->addSlider(hgeVector(60, row.y), SLIDER_SIZE, row.range);
-        slider->setName(row.name);
-        slider->setDepth(window->getDepth() + CHILD_DEPTH);
-        m_consumptionNumbers.emplace_back(box, row.value, "", hgeVector(280, row.y - 10), false);
+        addSlider(window, row.name, hgeVector(60, row.y), row.range);
+        m_consumptionNumbers.emplace_back(box, row.value, "", hgeVector(280, row.y - 10) + shift,
+                                          false);
     }
-    m_consumptionNumbers.emplace_back(box, &m_sliderSum, "", CONSUMPTION_SUM_AT, false);
-    m_consumptionNumbers.emplace_back(box, &m_cash, "", CONSUMPTION_CASH_AT, false);
+    m_consumptionNumbers.emplace_back(box, &m_sliderSum, "", CONSUMPTION_SUM_AT + shift, false);
+    m_consumptionNumbers.emplace_back(box, &m_cash, "", CONSUMPTION_CASH_AT + shift, false);
 }
 
 void Budget::createSavings() {
     m_savingsNumbers.clear();
     m_saving = 0;
-    GuiWindow* window = subWindow("savings");
-    auto* box = dynamic_cast<GuiTextBox*>(subWindowChild("savings", "Savings Text"));
+    GuiWindow* window = m_pages->get("savings");
+    auto* box = dynamic_cast<GuiTextBox*>(m_pages->child("savings", "Savings Text"));
     if (!box) {
         Log::error("Budget::createSavings") << "Failed to get Savings text from budget window";
     }
@@ -236,83 +209,36 @@ void Budget::createSavings() {
     }
     // A debt leaves nothing to save: the range never goes below zero.
     const int cash = Portfolio::instance()->getCash();
-    GuiSlider* slider =
-        window->getController()->addSlider(SAVINGS_SLIDER_AT, SLIDER_SIZE, cash > 0 ? cash : 0);
-    slider->setName("Savings Slider");
-    slider->setDepth(window->getDepth() + CHILD_DEPTH);
+    addSlider(window, "Savings Slider", SAVINGS_SLIDER_AT, cash > 0 ? cash : 0);
+    const hgeVector shift = columnShift(window, box);
     m_savingsNumbers.reserve(3);
     for (const hgeVector& at : SAVINGS_VALUE_AT) {
-        m_savingsNumbers.emplace_back(box, &m_saving, "", at, false);
+        m_savingsNumbers.emplace_back(box, &m_saving, "", at + shift, false);
     }
-    m_savingsNumbers.emplace_back(box, &m_cash, "", SAVINGS_CASH_AT, false);
+    m_savingsNumbers.emplace_back(box, &m_cash, "", SAVINGS_CASH_AT + shift, false);
     // The suggestion of the `savings` element, for the level played.
     const TiXmlElement* root = m_constantsReader->getRootElement();
     const TiXmlElement* savings = root ? root->FirstChildElement("savings") : nullptr;
     if (savings) {
         const int tip = xml::getAttributeInt(
             savings, "value" + std::to_string(DifficultyLevel::value()), false);
-        budget::addText(box, budget::kronor(tip), SAVINGS_TIP_AT, false, budget::VALUE_COLOR);
+        budget::addText(box, budget::kronor(tip), SAVINGS_TIP_AT + shift, false,
+                        budget::VALUE_COLOR);
     } else {
         Log::warning("Budget::createSavings")
             << "Failed to get savings element from fiscoraConstants";
     }
 }
 
-GuiWindow* Budget::rebuild(const std::string& name) {
-    GuiWindow* old = subWindow(name);
-    const bool shown = old && old == m_shown;
-    if (old) {
-        m_window->getController()->removeChild(old);
-        delete old;
+void Budget::rebuild(const std::string& page) {
+    if (!m_pages->rebuild(page)) {
+        return;
     }
-    if (m_shown == old) {
-        m_shown = nullptr;
-    }
-    m_subWindows[name] = nullptr;
-    TiXmlElement* record =
-        m_record ? m_guiReader->getRootChildElement("window", "guiId", name, m_record) : nullptr;
-    if (!record) {
-        Log::error("Budget::rebuild") << "Failed to get " << name << " window from budget window";
-        return nullptr;
-    }
-    GuiWindow* window = m_window->getController()->addWindow(record, true);
-    window->setDepth(m_window->getDepth() + CHILD_DEPTH);
-    m_subWindows[name] = window;
-    if (name == "consumption") {
+    if (page == "consumption") {
         createConsumption();
-    } else if (name == "savings") {
+    } else {
         createSavings();
     }
-    window->setVisible(false);
-    if (shown) {
-        showSubWindow(window);
-    }
-    return window;
-}
-
-void Budget::showSubWindow(GuiWindow* window) {
-    if (m_shown && m_shown != window) {
-        m_shown->setVisible(false);
-    }
-    m_shown = window;
-    if (window) {
-        window->setVisible(true);
-    }
-    for (const auto& tab : m_subWindowButtons) {
-        const bool selected = window && subWindow(tab.second) == window;
-        tab.first->setNormalColor(selected ? TAB_SHOWN : TAB_HIDDEN);
-        tab.first->setColor(tab.first->getNormalColor());
-    }
-}
-
-GuiWindow* Budget::subWindow(const std::string& name) const {
-    auto found = m_subWindows.find(name);
-    return found == m_subWindows.end() ? nullptr : found->second;
-}
-
-GuiBase* Budget::subWindowChild(const std::string& window, const std::string& child) const {
-    GuiWindow* parent = subWindow(window);
-    return parent ? parent->findChild(child) : nullptr;
 }
 
 void Budget::update(float) {
@@ -332,7 +258,7 @@ void Budget::update(float) {
     m_surplus = m_incomeTotal - m_savingsTotal - m_expensesTotal - m_consumptionTotal;
     updateConsumptions();
     updateSavings();
-    updateMenu();
+    m_pages->update();
     updateInfoButtons();
     for (auto* numbers : {&m_mainNumbers, &m_consumptionNumbers, &m_savingsNumbers}) {
         for (auto& number : *numbers) {
@@ -344,8 +270,8 @@ void Budget::update(float) {
 void Budget::updateConsumptions() {
     const char* context = "Budget::updateConsumptions";
     InfoManager* info = InfoManager::instance();
-    GuiWindow* window = subWindow("consumption");
-    if (window && window == m_shown) {
+    GuiWindow* window = m_pages->get("consumption");
+    if (window && m_pages->isShown(window->getName())) {
         const std::pair<const char*, const char*> infoButtons[] = {{"info", "forbrukningsvaror"},
                                                                    {"mat", "mat"},
                                                                    {"klader", "klader"},
@@ -398,8 +324,8 @@ void Budget::updateConsumptions() {
 
 void Budget::updateSavings() {
     InfoManager* info = InfoManager::instance();
-    GuiWindow* window = subWindow("savings");
-    if (window && window == m_shown) {
+    GuiWindow* window = m_pages->get("savings");
+    if (window && m_pages->isShown(window->getName())) {
         if (clicked(window->findChild("info"))) {
             info->show("sparande", InfoManager::MESSAGE, INFO_AT);
         }
@@ -421,23 +347,15 @@ void Budget::updateSavings() {
     }
 }
 
-void Budget::updateMenu() {
-    for (const auto& tab : m_subWindowButtons) {
-        if (clicked(tab.first)) {
-            showSubWindow(subWindow(tab.second));
-        }
-    }
-}
-
 void Budget::updateInfoButtons() {
     InfoManager* info = InfoManager::instance();
     if (clicked(m_surplusInfo)) {
         info->show("overskott", InfoManager::MESSAGE, INFO_AT);
     }
-    if (m_shown && m_shown == subWindow("income") && clicked(m_shown->findChild("info"))) {
+    if (m_pages->isShown("income") && clicked(m_pages->child("income", "info"))) {
         info->show("inkomster", InfoManager::MESSAGE, INFO_AT);
     }
-    if (m_shown && m_shown == subWindow("expenses") && clicked(m_shown->findChild("info"))) {
+    if (m_pages->isShown("expenses") && clicked(m_pages->child("expenses", "info"))) {
         info->show("rakningar", InfoManager::MESSAGE, INFO_AT);
     }
 }

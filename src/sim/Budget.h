@@ -7,6 +7,7 @@
 #include "core/Logic.h"
 #include "sim/BudgetPage.h"
 
+class BudgetPages;
 class GuiBase;
 class GuiButton;
 class GuiTextBox;
@@ -41,27 +42,22 @@ public:
 private:
     // The rest is the implementation's own.
     void createTotals();
-    void createSubWindows();
     void createIncome();
     void createExpenses();
+    // Lists the `kind` elements in the page's "<title> Text"; returns the total.
+    int createList(const char* context, const std::string& page, const std::string& title,
+                   const std::string& kind, const std::string& sign);
     void createConsumption();
     void createSavings();
-    // Destroys the sub-window `name` and builds it again from its record.
-    GuiWindow* rebuild(const std::string& name);
-    // Shows `window` (one of the four) and hides the one shown before.
-    void showSubWindow(GuiWindow* window);
+    // The page is destroyed and built again, so that its sliders start afresh.
+    void rebuild(const std::string& page);
     void updateConsumptions();
     void updateSavings();
-    void updateMenu();
     void updateInfoButtons();
-    GuiWindow* subWindow(const std::string& name) const;
-    GuiBase* subWindowChild(const std::string& window, const std::string& child) const;
 
     MonthConsumption& m_month;
-    std::map<std::string, GuiWindow*> m_subWindows;
-    // Each tab with the name of the sub-window it shows.
-    std::vector<std::pair<GuiBase*, std::string>> m_subWindowButtons;
-    GuiWindow* m_shown = nullptr;
+    // The four sub-windows and their tabs.
+    std::unique_ptr<BudgetPages> m_pages;
     int m_sliderSum = 0;
     // The sliders' values this frame: food, clothes, hygiene, savings.
     int m_food = 0;

@@ -101,7 +101,8 @@ void LiveNumber::refresh() {
     }
     m_value = *m_source;
     m_written = true;
-    m_text->setText(m_prefix + kronor(m_value));
+    // A sign before nothing reads oddly: "0 kr", not "- 0 kr".
+    m_text->setText((m_value ? m_prefix : std::string()) + kronor(m_value));
     if (m_signColored) {
         m_text->setColor(m_value > 0 ? GAIN_COLOR : m_value < 0 ? LOSS_COLOR : VALUE_COLOR);
     }

@@ -49,7 +49,7 @@ Text* addText(GuiTextBox* box, const std::string& text, const hgeVector& positio
               unsigned int color = TEXT_COLOR);
 
 // A number in a text box that follows an integer while the box lives: it is
-// written again whenever the integer has changed.
+// written again, after its prefix unless it is 0, whenever it has changed.
 class LiveNumber {
 public:
     // `signColored`: green above zero, red below, `VALUE_COLOR` at zero.

@@ -115,6 +115,8 @@ TEST(InvestmentGui, AMissingWindowOrHistoryBoxIsLoggedWithoutACrash) {
         bool opens;
     } cases[] = {
         {nullptr, "could not read the Investment Window from investmentGui.xml", false},
+        {"<investmentGui><window guiId=",
+         "could not read the Investment Window from investmentGui.xml", false},
         {"<investmentGui><window guiId=\"Investment Window\" name=\"blank\">"
          "<size x=\"300\" y=\"200\"/></window></investmentGui>",
          "Failed to get textBox element for investment history!", true},
