@@ -20,10 +20,12 @@ TEST(GameRun, AFirstMonthFromBudgetToTheNextBudget) {
                                           "20 clickon Cash Button\n"
                                           "26 clickon exitButton\n"
                                           "30 clickon consumption tab\n"
-                                          // the food slider to its end
-                                          "35 move 382 227\n"
+                                          // the food slider's handle (where
+                                          // the budget's page puts it) to
+                                          // the end of its track
+                                          "35 move 402 222\n"
                                           "36 press left\n"
-                                          "40 move 560 227\n"
+                                          "40 move 700 222\n"
                                           "44 release left\n"
                                           "50 clickon BuyButton\n"
                                           "56 clickon confirmButton\n"
