@@ -93,7 +93,7 @@ protected:
 
 // Each check of Play failing alone, and two failing at once: the first wins.
 TEST_F(MainGuiTest, PlayRefusesInOrderAndARunningMonthIgnoresIt) {
-    ASSERT_TRUE(start());
+    ASSERT_TRUE(start("2 clickon door\n"));
     struct Case {
         const char* what;
         int level;
@@ -124,6 +124,10 @@ TEST_F(MainGuiTest, PlayRefusesInOrderAndARunningMonthIgnoresIt) {
         EXPECT_EQ(hud->isMonthStarted(), played);
         EXPECT_EQ(TimeLoader::instance()->getWindow()->isVisible(), played);
     }
+    // The flat's door asks the HUD too: no town before the first budget.
+    newGame(1);
+    game->frames(3);
+    EXPECT_EQ(shown(), "Force Budget");
 }
 
 TEST_F(MainGuiTest, WithoutTheBudgetCheckAMonthIsPlayedWithoutABudget) {
