@@ -170,23 +170,16 @@ TEST_F(MainGuiTest, PlayingAMonthRunsItsStepsInOrder) {
     EXPECT_EQ(DateManager::instance()->getDay(), 1);
 
     // Every fund moves before any stock.
-    std::vector<std::string> moved;
-    for (const std::string& line : log.from("Investment::calculateInvestment")) {
-        moved.push_back(line);
+    const std::vector<std::string> moved = log.from("Investment::calculateInvestment");
+    std::vector<std::string> expected;
+    for (const auto* records : {&market->getFundRecords(), &market->getStockRecords()}) {
+        for (const auto& entry : *records) {
+            expected.push_back("Updating investment " + entry.second.name + " from");
+        }
     }
-    ASSERT_EQ(moved.size(), market->getFundRecords().size() + market->getStockRecords().size());
-    auto names = [](const std::map<int, InvestmentCalculator::Record>& records) {
-        std::vector<std::string> all;
-        for (const auto& entry : records) {
-            all.push_back("Updating investment " + entry.second.name + " from");
-        }
-        return all;
-    };
-    std::size_t at = 0;
-    for (const auto& kind : {names(market->getFundRecords()), names(market->getStockRecords())}) {
-        for (std::size_t i = 0; i < kind.size(); ++i, ++at) {
-            EXPECT_NE(moved[at].find(kind[i]), std::string::npos) << moved[at];
-        }
+    ASSERT_EQ(moved.size(), expected.size());
+    for (std::size_t i = 0; i < moved.size(); ++i) {
+        EXPECT_NE(moved[i].find(expected[i]), std::string::npos) << moved[i];
     }
     // The interest is the draw after the six prices.
     game->hge()->Random_Seed(seed);
