@@ -231,6 +231,8 @@ void Budget::createSavings() {
 }
 
 void Budget::rebuild(const std::string& page) {
+    // Its numbers are texts of its text box, which goes with it.
+    (page == "consumption" ? m_consumptionNumbers : m_savingsNumbers).clear();
     if (!m_pages->rebuild(page)) {
         return;
     }
