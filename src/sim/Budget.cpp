@@ -110,6 +110,10 @@ void Budget::setActive(bool active) {
     Logic::setActive(active);
     if (m_window) {
         m_window->setActive(active, true);
+        // Hidden pages must stay out of the pointer's reach.
+        if (active) {
+            m_pages->show(m_pages->shown());
+        }
     }
 }
 
