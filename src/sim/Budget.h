@@ -5,11 +5,14 @@
 #include <vector>
 
 #include "core/Logic.h"
+#include "sim/BudgetPage.h"
 
+class BudgetPages;
 class GuiBase;
 class GuiButton;
 class GuiTextBox;
 class GuiWindow;
+class TiXmlElement;
 class XmlReader;
 struct MonthConsumption;
 
@@ -38,8 +41,41 @@ public:
 
 private:
     // The rest is the implementation's own.
+    void createTotals();
+    void createIncome();
+    void createExpenses();
+    // Lists the `kind` elements in the page's "<title> Text"; returns the total.
+    int createList(const char* context, const std::string& page, const std::string& title,
+                   const std::string& kind, const std::string& sign);
+    void createConsumption();
+    void createSavings();
+    // The page is destroyed and built again, so that its sliders start afresh.
+    void rebuild(const std::string& page);
+    void updateConsumptions();
+    void updateSavings();
+    void updateInfoButtons();
+
     MonthConsumption& m_month;
+    // The four sub-windows and their tabs.
+    std::unique_ptr<BudgetPages> m_pages;
+    int m_sliderSum = 0;
+    // The sliders' values this frame: food, clothes, hygiene, savings.
+    int m_food = 0;
+    int m_clothes = 0;
+    int m_hygiene = 0;
+    int m_saving = 0;
+    int m_cash = 0;
+    bool m_slidersMissing = false;
+    std::unique_ptr<XmlReader> m_guiReader;
+    std::unique_ptr<XmlReader> m_constantsReader;
+    TiXmlElement* m_record = nullptr;  // belongs to m_guiReader
     std::unique_ptr<GuiWindow> m_window;
+    GuiTextBox* m_mainText = nullptr;
+    GuiBase* m_okButton = nullptr;
+    GuiBase* m_surplusInfo = nullptr;
+    std::vector<budget::LiveNumber> m_mainNumbers;
+    std::vector<budget::LiveNumber> m_consumptionNumbers;
+    std::vector<budget::LiveNumber> m_savingsNumbers;
     int m_surplus = 0;
     int m_incomeTotal = 0;
     int m_consumptionTotal = 0;
