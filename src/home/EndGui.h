@@ -27,6 +27,9 @@ public:
     static std::string formatPlayTime(int64_t seconds);
 
 private:
+    // An amount right-aligned to "Stats" at height `y`.
+    void addValue(const std::string& value, float y, unsigned int color);
+
     std::unique_ptr<GuiWindow> m_window;
     GuiButton* m_exitButton = nullptr;
     GuiTextBox* m_stats = nullptr;

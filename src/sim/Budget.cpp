@@ -110,6 +110,10 @@ void Budget::setActive(bool active) {
     Logic::setActive(active);
     if (m_window) {
         m_window->setActive(active, true);
+        // Hidden pages must stay out of the pointer's reach.
+        if (active) {
+            m_pages->show(m_pages->shown());
+        }
     }
 }
 
@@ -231,6 +235,8 @@ void Budget::createSavings() {
 }
 
 void Budget::rebuild(const std::string& page) {
+    // Its numbers are texts of its text box, which goes with it.
+    (page == "consumption" ? m_consumptionNumbers : m_savingsNumbers).clear();
     if (!m_pages->rebuild(page)) {
         return;
     }

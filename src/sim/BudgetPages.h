@@ -24,6 +24,7 @@ public:
     GuiWindow* get(const std::string& name) const;
     GuiBase* child(const std::string& page, const std::string& name) const;
     bool isShown(const std::string& name) const;
+    const std::string& shown() const { return m_shown; }
     // Shows the page, hides the one shown before and brightens its tab.
     void show(const std::string& name);
     // Destroys the page and builds it again, shown or hidden as it was.

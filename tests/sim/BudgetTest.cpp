@@ -174,6 +174,11 @@ TEST_F(BudgetTest, ListsFollowTheFlagsAndALaterItemOfTheSameNameWins) {
         EXPECT_FALSE(shows("income", "Income Text", "+ 100 kr"));
         EXPECT_EQ(budget.getSurplus(), budget.getIncomeTotal() - budget.getExpensesTotal());
     }
+    // Switched off and on again, the hidden pages stay out of reach.
+    m_budget->setActive(false);
+    m_budget->setActive(true);
+    EXPECT_TRUE(widget("income", "info")->isInteractive());
+    EXPECT_FALSE(widget("savings", "BuyButton")->isInteractive());
 }
 
 TEST_F(BudgetTest, PurchasesAddUpASumEqualToTheCashIsBoughtOneAboveRefusedAndOkCloses) {
