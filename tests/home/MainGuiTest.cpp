@@ -275,30 +275,35 @@ TEST_F(MainGuiTest, TheFlatShowsItAllTheTownTheCashAndExitLeaves) {
     EXPECT_FALSE(MainGui::exists());
 }
 
-// A lost game leaves for a new one; the end of the calendar opens the end
-// screen once.
-TEST_F(MainGuiTest, GameOverLeavesAndTheCalendarsEndOpensTheEndScreenOnce) {
-    ASSERT_TRUE(start());
+// The end of the calendar opens the end screen once, and its exit leaves the
+// game; so does a lost game.
+TEST_F(MainGuiTest, TheEndScreenAndAGameOverLeaveForANewGame) {
+    ASSERT_TRUE(start("6 clickon Exit Button\n"));
     go(GameState::MenuState::instance());
-    MainGui* hud = newGame(2);
-    DateManager* clock = DateManager::instance();
-    clock->setEndDate(1, 1);
-    hud->setBudgetDone(true);
-    hud->play();
-    clock->update(clock->getStepTime() * 2);
-    ASSERT_TRUE(clock->isEnded());
-    game->frames(2);
-    EndGui* end = hud->getEndGui();
-    EXPECT_NE(end, nullptr);
-    game->frames(2);
-    EXPECT_EQ(hud->getEndGui(), end);
-
-    InfoManager::instance()->show("gameover", InfoManager::QUESTION, hgeVector(150, 70));
-    InfoManager::instance()->setAnswer(InfoManager::CONFIRMED);
-    game->frames(2);
-    EXPECT_EQ(StateMachine::instance()->current(), GameState::NewGameState::instance());
-    EXPECT_FALSE(MainGui::exists());
-    EXPECT_EQ(InfoManager::instance()->getAnswer(), InfoManager::NO_ANSWER);
+    for (bool lost : {false, true}) {
+        SCOPED_TRACE(lost ? "game over" : "end screen");
+        MainGui* hud = newGame(2);
+        if (lost) {
+            InfoManager::instance()->show("gameover", InfoManager::QUESTION, hgeVector(150, 70));
+            InfoManager::instance()->setAnswer(InfoManager::CONFIRMED);
+        } else {
+            DateManager* clock = DateManager::instance();
+            clock->setEndDate(1, 1);
+            hud->setBudgetDone(true);
+            hud->play();
+            clock->update(clock->getStepTime() * 2);
+            ASSERT_TRUE(clock->isEnded());
+            game->frames(2);
+            EndGui* end = hud->getEndGui();
+            EXPECT_NE(end, nullptr);
+            game->frames(2);
+            EXPECT_EQ(hud->getEndGui(), end);
+        }
+        game->frames(4);
+        EXPECT_EQ(StateMachine::instance()->current(), GameState::NewGameState::instance());
+        EXPECT_FALSE(MainGui::exists());
+        EXPECT_EQ(InfoManager::instance()->getAnswer(), InfoManager::NO_ANSWER);
+    }
 }
 
 TEST_F(MainGuiTest, WithoutItsRecordTheHudLogsAndStillPlays) {
