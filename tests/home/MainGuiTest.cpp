@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "core/Money.h"
 #include "core/SoundPlayer.h"
 #include "core/Sprite.h"
 #include "core/StreamPlayer.h"
 #include "core/states/DifficultyLevel.h"
+#include "core/states/EndState.h"
 #include "core/states/MenuState.h"
 #include "core/states/NewGameState.h"
 #include "core/states/RoomState.h"
@@ -19,7 +21,9 @@
 #include "engine/hge.h"
 #include "gui/FiscoraCursor.h"
 #include "gui/GuiButton.h"
+#include "gui/GuiTextBox.h"
 #include "gui/GuiWindow.h"
+#include "home/EndGui.h"
 #include "home/FurnitureBase.h"
 #include "home/InvestmentCalculator.h"
 #include "home/InvestmentGui.h"
@@ -31,6 +35,7 @@
 #include "sim/DateManager.h"
 #include "sim/FlagSystem.h"
 #include "sim/InfoManager.h"
+#include "sim/Statistics.h"
 #include "sim/TimeLoader.h"
 
 namespace {
@@ -322,4 +327,42 @@ TEST_F(MainGuiTest, WithoutItsRecordTheHudLogsAndStillPlays) {
     EXPECT_TRUE(game->frames(5));
     go(GameState::TownState::instance());
     EXPECT_TRUE(game->frames(2));
+}
+
+// After the hardest level the end screen leads to the closing screen; the
+// money it shows and stores is what the player has in every form.
+TEST_F(MainGuiTest, TheEndScreenSumsTheMoneyAndLeavesTheHardestLevelForTheClosingScreen) {
+    ASSERT_TRUE(start("6 clickon Exit Button\n"));
+    go(GameState::MenuState::instance());
+    MainGui* hud = newGame(3);
+    Portfolio::instance()->setCash(1234);
+    InvestmentCalculator::instance()->deposit(500.75f);
+    Room::instance()->addFurniture(11);
+    const int furniture = Room::instance()->getFurnitureValue();
+    DateManager* clock = DateManager::instance();
+    clock->setEndDate(1, 1);
+    hud->setBudgetDone(true);
+    hud->play();
+    clock->update(clock->getStepTime() * 2);
+    game->frames(2);
+    ASSERT_NE(hud->getEndGui(), nullptr);
+
+    Statistics* stats = Statistics::instance();
+    EXPECT_EQ(stats->get(StatisticType::FUNDS_CASH), 1234);
+    // Plus one month's interest, at most a quarter of a per cent.
+    EXPECT_GE(stats->get(StatisticType::FUNDS_ACCOUNT), 500.75);
+    EXPECT_LE(stats->get(StatisticType::FUNDS_ACCOUNT), 500.75 * 1.0025 + 0.01);
+    EXPECT_EQ(stats->get(StatisticType::FURNITURE_VALUE), furniture);
+    auto* box = dynamic_cast<GuiTextBox*>(hud->getEndGui()->getWindow()->findChild("Stats"));
+    ASSERT_NE(box, nullptr);
+    std::string texts;
+    for (const auto& text : box->getAddedTexts()) {
+        texts += text.text + "|";
+    }
+    const int savings = static_cast<int>(stats->get(StatisticType::FUNDS_ACCOUNT));
+    EXPECT_NE(texts.find(money::kr(1234 + savings + furniture) + "|"), std::string::npos) << texts;
+
+    game->frames(4);
+    EXPECT_EQ(StateMachine::instance()->current(), GameState::EndState::instance());
+    EXPECT_FALSE(MainGui::exists());
 }
