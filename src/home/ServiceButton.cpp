@@ -18,20 +18,35 @@
 
 namespace {
 
-const char* const TEXT_FONT = "font_tessaline_19.fnt";
-const unsigned int TEXT_COLOR = 0xFFFFFFFFu;
 // Above the HUD and the furniture's buttons, below the message windows, so
 // that the cancel question opens over it.
 const float WINDOW_DEPTH = 0.9f;
 const hgeVector MINI_SIZE(18, 18);
 const hgeVector CANCEL_SIZE(52, 49);
 const float CAPTION_GAP = 12.0f;
+const float CAPTION_DROP = 14.0f;
 
 // Placement when gui.xml has no "serviceWindow" settings.
 const hgeVector DEFAULT_POSITION(200, 150);
 const hgeVector DEFAULT_SIZE(400, 260);
 const hgeVector DEFAULT_TEXT_MARGIN(24, 24);
 const hgeVector DEFAULT_BUTTON_MARGIN(16, 16);
+
+// A "textBox" record holding `text` as one left-aligned paragraph.
+std::unique_ptr<TiXmlElement> paragraphBox(const std::string& name, const hgeVector& position,
+                                           const hgeVector& size, const std::string& text) {
+    auto box = std::make_unique<TiXmlElement>("textBox");
+    box->SetAttribute("guiId", name);
+    box->SetAttribute("pos_x", static_cast<int>(position.x));
+    box->SetAttribute("pos_y", static_cast<int>(position.y));
+    box->SetAttribute("size_x", static_cast<int>(size.x));
+    box->SetAttribute("size_y", static_cast<int>(size.y));
+    TiXmlElement paragraph("text");
+    paragraph.SetAttribute("align", "left");
+    paragraph.InsertEndChild(TiXmlText(text));
+    box->InsertEndChild(paragraph);
+    return box;
+}
 
 }  // namespace
 
@@ -169,11 +184,9 @@ void ServiceButton::createWindow() {
     GuiController* children = m_window->getController();
     const hgeVector textSize(size.x - 2 * textMargin.x,
                              size.y - textMargin.y - buttonMargin.y - CANCEL_SIZE.y);
-    GuiTextBox* text = children->addTextBox("service_text", textMargin, textSize);
-    std::string description = m_description;
-    text->wrapText(description, TEXT_FONT);
-    text->addText(description, TEXT_FONT, TEXT_COLOR, hgeVector(0, 0));
-
+    // Paragraphs, not added texts: they keep just above the window, so a
+    // question opened over it is not crossed by them.
+    children->addTextBox(paragraphBox("service_text", textMargin, textSize, m_description).get());
     m_closeButton = children->addButton(
         "service_minibutton", "gui_little_button.png",
         hgeVector(size.x - buttonMargin.x - MINI_SIZE.x, buttonMargin.y), MINI_SIZE);
@@ -181,11 +194,12 @@ void ServiceButton::createWindow() {
     m_cancelButton =
         children->addButton("service_cancelbutton", "gui_no_button.png", cancelAt, CANCEL_SIZE);
     // The caption beside the button says what it does.
-    GuiTextBox* caption = children->addTextBox(
-        "service_caption", hgeVector(cancelAt.x + CANCEL_SIZE.x + CAPTION_GAP, cancelAt.y),
-        hgeVector(size.x - cancelAt.x - CANCEL_SIZE.x - CAPTION_GAP - buttonMargin.x,
-                  CANCEL_SIZE.y));
-    caption->addText(W1252(u8"Avbeställ tjänst"), TEXT_FONT, TEXT_COLOR, hgeVector(0, 14));
+    const hgeVector captionAt(cancelAt.x + CANCEL_SIZE.x + CAPTION_GAP, cancelAt.y + CAPTION_DROP);
+    children->addTextBox(
+        paragraphBox("service_caption", captionAt,
+                     hgeVector(size.x - captionAt.x - buttonMargin.x, CANCEL_SIZE.y),
+                     W1252(u8"Avbeställ tjänst"))
+            .get());
     m_window->setDepth(WINDOW_DEPTH);
     m_window->setVisible(false);
 }
