@@ -365,7 +365,7 @@ def end_banner():
                    extra=' transform="rotate(%d %s %s)"' % (a, x + 4.5, y + 2.25)))
     s.add(star(44, 74 - 30, 5.5, P["accent"]))
     s.add(star(338, 76 - 44, 5.5, P["accent"]))
-    s.add(text(190, 56, "Året är slut!", 40, INK, anchor="middle"))
+    s.add(text(190, 56, "Spelet är slut!", 40, INK, anchor="middle"))
     return s
 
 
