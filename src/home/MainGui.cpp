@@ -349,6 +349,7 @@ void MainGui::endGame(State* next) {
 
 void MainGui::showRoomParts(bool shown) {
     m_roomShown = shown;
+    TimeLoader::instance()->setOnScreen(shown);
     m_background->setVisible(shown);
     if (m_window) {
         m_window->setVisible(shown);

@@ -25,6 +25,10 @@ public:
     void start();
     // Hides bar and window and stops updating.
     void hide();
+    // The indicator belongs to the flat: away from it (in town, in a shop)
+    // it is hidden while the month runs on, and back in the flat it shows
+    // again if the month still runs.
+    void setOnScreen(bool onScreen);
     void update(float dt) override;
 
     int getShownDay() const { return m_shownDay; }
@@ -41,12 +45,17 @@ private:
     void build();
     void setBar(int day);
     void showDate();
+    // Shows or hides every part.
+    void showParts(bool shown);
 
     std::unique_ptr<Sprite> m_bar;
+    // The whole bar, faint, behind the growing one: how far the month has come.
+    std::unique_ptr<Sprite> m_track;
     std::unique_ptr<GuiWindow> m_window;
     GuiTextBox* m_dateBox = nullptr;
     std::string m_dateText;
     float m_fullWidth = FULL_WIDTH;
     float m_widthPerDay = 0.0f;
     int m_shownDay = 0;
+    bool m_onScreen = true;
 };
