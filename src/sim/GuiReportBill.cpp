@@ -2,6 +2,7 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/Log.h"
@@ -102,10 +103,11 @@ void GuiReportBill::createWindow() {
         if (static_cast<int32_t>(m_fees.size()) < state) {
             Log::error(context) << "Dont got enough state values i report bill";
         }
+        // Only the fees there are: a missing one adds nothing to the sum.
+        const int32_t lines = std::min<int32_t>(state, static_cast<int32_t>(m_fees.size()));
         const TiXmlElement* line = layout.FirstChildElement("stateText");
-        for (int32_t i = 0; i < state && line; ++i, line = line->NextSiblingElement("stateText")) {
-            const int32_t fee = i < static_cast<int32_t>(m_fees.size()) ? m_fees[i] : 0;
-            writeLine(xml::getAttributeString(line, "text"), fee, line, RED_FONT);
+        for (int32_t i = 0; i < lines && line; ++i, line = line->NextSiblingElement("stateText")) {
+            writeLine(xml::getAttributeString(line, "text"), m_fees[i], line, RED_FONT);
         }
     }
     Log::debug(context) << "Finnished creating bill text";
