@@ -24,6 +24,8 @@ const char* const RED_FONT = "font_tessaline_19_red.fnt";
 // These fonts are drawn in their own colour.
 const unsigned int UNTINTED = 0xFFFFFFFFu;
 const hgeVector INFO_AT(150, 70);
+// The message is two lines long.
+const hgeVector INFO_SIZE(500, 130);
 
 std::string kronor(int64_t amount) {
     return money::format(amount) + " kronor";
@@ -140,7 +142,7 @@ void GuiReportBill::writeLine(const std::string& label, int64_t amount, const Ti
 void GuiReportBill::acceptAction() {
     const int64_t payment = -static_cast<int64_t>(m_event ? m_event->getValue() : 0);
     if (payment > Portfolio::instance()->getCash()) {
-        InfoManager::instance()->show("no money", InfoManager::MESSAGE, INFO_AT);
+        InfoManager::instance()->show("no money", InfoManager::MESSAGE, INFO_AT, INFO_SIZE);
         return;
     }
     closeWindow();

@@ -81,6 +81,16 @@ protected:
     static bool contains(const std::vector<std::string>& texts, const std::string& text) {
         return std::find(texts.begin(), texts.end(), text) != texts.end();
     }
+    // The shipped layout builds without a missing attribute or element.
+    bool layoutComplete() const {
+        for (const char* context : {"xml::findAttribute", "GuiReportInterface::buildWindow",
+                                    "GuiReportEvent::createWindow", "GuiReportBill::writeLine"}) {
+            if (!log.from(context).empty()) {
+                return false;
+            }
+        }
+        return true;
+    }
     bool logged(const std::string& line) const {
         return log.has(test::logLine("DD", "GuiReportInterface::finish", line));
     }
@@ -183,6 +193,7 @@ TEST_F(ReportTest, AReminderShowsOneRedLinePerFeeSoFar) {
         EXPECT_EQ(written(report, red), lines);
         EXPECT_EQ(written(report).back(), c.total);
     }
+    EXPECT_TRUE(layoutComplete());
     EXPECT_EQ(log.count(test::logLine("EE", "GuiReportBill::createWindow",
                                       "Dont got enough state values i report bill")),
               1);
@@ -203,6 +214,7 @@ TEST_F(ReportTest, AnEventShowsItsAnswersWithTheAmountAndHidesAnEmptyOne) {
     EXPECT_FALSE(deny->isInteractive());
     EXPECT_TRUE(one.getWindow()->findChild("confirmButton")->isVisible());
     EXPECT_EQ(one.getWindow()->getPictureCount(), 1u);
+    EXPECT_TRUE(layoutComplete());
 }
 
 TEST_F(ReportTest, AcceptingAnEventMovesTheCashAndTheFourFlags) {
