@@ -13,6 +13,7 @@ import sys
 from artlib import PALETTE as P
 from artlib import Svg, esc, text
 
+import events
 import hud
 import rooms
 import scenes
@@ -291,6 +292,7 @@ for _level in range(3):
     IMAGES["gui_menu_difficulty%d_glow" % _level] = (lambda l: lambda: difficulty_button(l, True))(_level)
 IMAGES.update(rooms.IMAGES)
 IMAGES.update(hud.IMAGES)
+IMAGES.update(events.IMAGES)
 
 
 def main(argv):
