@@ -35,7 +35,22 @@ static const char* const kSizes =
     "*gui_budget_income.png 150 40 *gui_budget_consumption.png 150 40 "
     "*gui_budget_expenses.png 150 40 *gui_budget_savings.png 150 40 *gui_buy_button.png 110 40 "
     "*gui_save_button.png 110 40 *gui_ok_button.png 110 40 *gui_info_button.png 26 26 "
-    "*gui_end_banner.png 380 90 *gui_invest_header.png 300 60";
+    "*gui_end_banner.png 380 90 *gui_invest_header.png 300 60 "
+    "*event_UNDEFINED.png 49 49 *event_BASE.png 49 49 *event_BONUS.png 49 49 "
+    "*event_HEALTH.png 49 49 *event_VISITOR.png 49 49 *event_CAUTION.png 49 49 "
+    "*event_CRITICAL.png 49 49 *event_PHONE.png 49 49 *event_INTERNET.png 49 49 "
+    "*event_PAPER.png 49 49 *event_ACHIEVEMENT.png 49 49 *event_EXPENSE.png 49 49 "
+    "*event_INCOME.png 49 49 *event_BILL.png 49 49 *event_MAIL.png 49 49 *event_INFO.png 49 49 "
+    "*event_COLLECTOR.png 49 49 *event_THIEF.png 49 49 *gui_bill_paper.png 340 420 "
+    "*event_party.png 160 120 *event_concert.png 160 120 *event_birthday.png 160 120 "
+    "*event_friend.png 160 120 *event_visitor.png 160 120 *event_phone_broken.png 160 120 "
+    "*event_laptop.png 160 120 *event_bike.png 160 120 *event_sale.png 160 120 "
+    "*event_clothes.png 160 120 *event_hygiene.png 160 120 *event_food.png 160 120 "
+    "*event_sick.png 160 120 *event_dentist.png 160 120 *event_gym.png 160 120 "
+    "*event_burglary.png 160 120 *event_water_leak.png 160 120 *event_parking.png 160 120 "
+    "*event_fine.png 160 120 *event_bonus.png 160 120 *event_tax_refund.png 160 120 "
+    "*event_lottery.png 160 120 *event_job_lost.png 160 120 *event_study_books.png 160 120 "
+    "*event_mail.png 160 120 *event_collector.png 160 120 *event_achievement6.png 160 120";
 
 // The greatest difference of one channel (alpha included) between two pixels.
 static int channelDistance(uint32_t a, uint32_t b) {
@@ -54,7 +69,7 @@ TEST(ArtContent, EveryImageDecodesWithAlphaAtItsSizeAndCutOnesKeepTheirMarginCle
     for (int width = 0, height = 0; fields >> file >> width >> height;) {
         sizes[file] = {width, height};
     }
-    ASSERT_EQ(sizes.size(), 59u);
+    ASSERT_EQ(sizes.size(), 105u);
     for (const auto& entry : std::filesystem::directory_iterator(kGfx)) {
         const std::string name = entry.path().filename().string();
         if (entry.path().extension() != ".png" && entry.path().extension() != ".bmp") {
