@@ -32,6 +32,8 @@ const float DEFAULT_WINDOW_DEPTH = 0.9f;
 // window's right edge.
 const float ANSWER_GAP = 20.0f;
 const float ANSWER_MARGIN = 16.0f;
+// Between two columns of icons.
+const float COLUMN_GAP = 7.0f;
 
 struct StaticData {
     bool read = false;
@@ -68,7 +70,7 @@ std::string titleOf(const RandomEventInterface* event) {
 
 // `slot` unless a report still open sits there; then the first free slot,
 // so that an icon never covers another.
-int freeSlot(int slot, std::size_t slotCount) {
+int freeSlot(int slot) {
     auto taken = [](int index) {
         return std::any_of(live().begin(), live().end(), [index](GuiReportInterface* report) {
             return report->getSlot() == index;
@@ -77,12 +79,11 @@ int freeSlot(int slot, std::size_t slotCount) {
     if (!taken(slot)) {
         return slot;
     }
-    for (std::size_t index = 0; index < slotCount; ++index) {
-        if (!taken(static_cast<int>(index))) {
-            return static_cast<int>(index);
-        }
+    int free = 0;
+    while (taken(free)) {
+        ++free;
     }
-    return slot;
+    return free;
 }
 
 // Greedy line breaking at blanks; a word longer than a line stays whole.
@@ -114,16 +115,15 @@ GuiReportInterface::GuiReportInterface(RandomEventInterface* event, int slot)
     : GuiButton("report " + std::to_string(idOf(event)), nullptr), m_event(event) {
     createStaticData();
     const StaticData& data = statics();
-    m_slot = std::max(0, freeSlot(slot, data.slots.size()));
+    m_slot = freeSlot(std::max(0, slot));
     hgeVector position(0, 0);
     if (data.slots.empty()) {
         Log::error("GuiReportInterface::GuiReportInterface") << "no queue slots for the report";
     } else {
-        if (m_slot >= static_cast<int>(data.slots.size())) {
-            Log::warning("GuiReportInterface::GuiReportInterface")
-                << "no queue slot " << m_slot << ", using the last one";
-        }
-        position = data.slots[std::min<std::size_t>(m_slot, data.slots.size() - 1)];
+        // More reports than slots: a further column beside the first.
+        const std::size_t count = data.slots.size();
+        position = data.slots[m_slot % count];
+        position.x += static_cast<float>(m_slot / count) * (data.iconSize.x + COLUMN_GAP);
     }
     m_size = data.iconSize;
     m_position = position;

@@ -126,6 +126,14 @@ TEST_F(ReportTest, ReportsOfOneDayTakeTheSlotsInOrderAndAnAnsweredOneFreesItsSlo
     manager->update(0.0f);
     manager->triggerEvent(event(4, 0));
     EXPECT_EQ(manager->getReports().back()->getSlot(), 0);
+    // A ninth report starts a second column beside the first.
+    for (int id = 5; id <= 10; ++id) {
+        manager->triggerEvent(event(id, 0));
+    }
+    const GuiReportInterface* ninth = manager->getReports().back();
+    EXPECT_EQ(ninth->getSlot(), 8);
+    EXPECT_EQ(ninth->getPosition().y, slots[0].y);
+    EXPECT_GE(ninth->getPosition().x, slots[0].x + 49);
 }
 
 TEST_F(ReportTest, AnIncomeHasNoDenyButtonAndOnlyEnterAnswersIt) {
