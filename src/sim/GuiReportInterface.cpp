@@ -167,10 +167,7 @@ void GuiReportInterface::createStaticData() {
         Log::error(context) << "unable to read reporter.xml, reports have no slots";
     } else {
         data.buttonSize = xml::getElementVector(root, "buttonSize");
-        ConstantManager* constants = ConstantManager::instance();
-        const float screenWidth = constants->getFloat("screenWidth");
-        // Read for the layout's sake, as the slots may one day run sideways.
-        constants->getFloat("screenHeight");
+        const float screenWidth = ConstantManager::instance()->getFloat("screenWidth");
         const float x = (screenWidth - data.buttonSize.x) / 2.0f;
         for (TiXmlElement* slot = root->FirstChildElement("queueSlot"); slot;
              slot = slot->NextSiblingElement("queueSlot")) {
