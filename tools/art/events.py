@@ -237,7 +237,8 @@ ICONS = {
 def bill_paper():
     s = Svg(340, 420)
     w, top, bottom = 336, 2, 404
-    teeth = ["M2 %s" % top, "H%s" % (2 + w), "V%s" % bottom]
+    teeth = ["M2 %s Q2 %s 12 %s" % (top + 10, top, top), "H%s" % (w - 8),
+             "Q%s %s %s %s" % (2 + w, top, 2 + w, top + 10), "V%s" % bottom]
     n = 28
     step = w / n
     for i in range(n):
