@@ -1,5 +1,7 @@
 #include "gui/Clickon.h"
 
+#include <map>
+
 #include "core/Camera.h"
 #include "core/Log.h"
 #include "engine/Autopilot.h"
@@ -10,16 +12,40 @@
 
 namespace Clickon {
 
+namespace {
+
+std::map<std::string, Target>& targets() {
+    static std::map<std::string, Target> named;
+    return named;
+}
+
+bool reachable(GuiBase* widget) {
+    return widget && widget->isVisible() && widget->isInteractive();
+}
+
+}  // namespace
+
+void setTarget(const std::string& name, Target target) {
+    if (target) {
+        targets()[name] = std::move(target);
+    } else {
+        targets().erase(name);
+    }
+}
+
 bool resolve(const std::string& name, float& x, float& y) {
     const FiscoraCursor* cursor = FiscoraCursor::live();
     // Scripts are UTF-8; widget names are held in Windows-1252, as read.
     const std::string wanted = text::toWindows1252(name);
     GuiBase* best = nullptr;
-    if (cursor) {
+    auto named = targets().find(name);
+    if (named != targets().end()) {
+        GuiBase* widget = named->second();
+        best = reachable(widget) ? widget : nullptr;
+    } else if (cursor) {
         for (InteractionalObject* object : cursor->elements()) {
             auto* widget = dynamic_cast<GuiBase*>(object);
-            if (!widget || widget->getName() != wanted || !widget->isVisible() ||
-                !widget->isInteractive()) {
+            if (!reachable(widget) || widget->getName() != wanted) {
                 continue;
             }
             if (!best || widget->getDepth() > best->getDepth()) {

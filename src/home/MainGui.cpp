@@ -36,6 +36,7 @@
 #include "sim/ConditionRule.h"
 #include "sim/DateManager.h"
 #include "sim/InfoManager.h"
+#include "sim/RandomEventManager.h"
 #include "sim/TimeLoader.h"
 
 namespace {
@@ -285,9 +286,11 @@ void MainGui::play() {
         refuse("play_budget", PLAY_INFO_POSITION);
         return;
     }
-    // clang-format off
-    // later: if (ConstantManager::instance()->getBool("eventCheck") && RandomEventManager::instance()->getUnansweredCount() > 0) { refuse("play_event", PLAY_INFO_POSITION); return; }
-    // clang-format on
+    if (ConstantManager::instance()->getBool("eventCheck") &&
+        RandomEventManager::instance()->getOpenReportCount() > 0) {
+        refuse("play_event", PLAY_INFO_POSITION);
+        return;
+    }
     playMonth();
 }
 
@@ -295,11 +298,11 @@ void MainGui::playMonth() {
     m_monthStarted = true;
     hideHintArrow();
     ConditionRule::apply(m_month);
-    // later: RandomEventManager::instance()->lostJobCheck();
+    RandomEventManager::instance()->lostJobCheck();
     DateManager* clock = DateManager::instance();
     clock->startMonth();
     m_month.bought = false;
-    // later: RandomEventManager::instance()->startMonth();
+    RandomEventManager::instance()->newMonth();
     Portfolio::instance()->updateFunds();
     Portfolio::instance()->updateStocks();
     InvestmentCalculator::instance()->monthlyInterest();

@@ -6,6 +6,7 @@
 #include "resource/ConstantManager.h"
 #include "sim/FlagSystem.h"
 #include "sim/MonthConsumption.h"
+#include "sim/RandomEventManager.h"
 
 namespace {
 
@@ -39,18 +40,17 @@ bool judge(const char* name, const std::string& factors, int spent, int norm,
 }  // namespace
 
 void ConditionRule::apply(const MonthConsumption& month) {
-    // clang-format off
+    RandomEventManager* events = RandomEventManager::instance();
     if (judge("health", "Health", month.food, month.foodNorm, FiscoraFlags::LOWHEALTH,
               FiscoraFlags::HIGHHEALTH)) {
-        // later: RandomEventManager::instance()->queueEvent(RandomEventManager::instance()->findEvent(40), 1, 0);
+        events->queueEvent(events->findEvent(40), 1, 0);
     }
     if (judge("appearance", "Appearance", month.clothes, month.clothesNorm,
               FiscoraFlags::LOWAPPEARANCE, FiscoraFlags::HIGHAPPEARANCE)) {
-        // later: RandomEventManager::instance()->queueEvent(RandomEventManager::instance()->findEvent(41), 1, 0);
+        events->queueEvent(events->findEvent(41), 1, 0);
     }
-    if (judge("hygiene", "Hygiene", month.hygiene, month.hygieneNorm,
-              FiscoraFlags::LOWHYGIENE, FiscoraFlags::HIGHHYGIENE)) {
-        // later: RandomEventManager::instance()->queueEvent(RandomEventManager::instance()->findEvent(42), 1, 0);
+    if (judge("hygiene", "Hygiene", month.hygiene, month.hygieneNorm, FiscoraFlags::LOWHYGIENE,
+              FiscoraFlags::HIGHHYGIENE)) {
+        events->queueEvent(events->findEvent(42), 1, 0);
     }
-    // clang-format on
 }

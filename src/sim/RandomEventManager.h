@@ -40,6 +40,11 @@ public:
     void triggerEvent(RandomEventInterface* event);
     // The monthly draw by weight.
     void addRandomEventToQueue();
+    // The sum of the weights of the ready events.
+    int32_t getTotalWeight() const;
+    // The ready event that a draw of `r` (0 <= r < total weight) picks:
+    // each takes as many values of r as its weight, in id order.
+    RandomEventInterface* pickByWeight(int32_t r) const;
     // The start of a month (Play): reports closed, cooldowns, queue, draw.
     void newMonth();
     void dayChanged(const Date& date) override;
@@ -55,6 +60,10 @@ public:
     void lostJobCheck();
     // Report icons show in the flat only.
     void refreshIcons();
+    // The collector could not take the whole debt: the game ends when the
+    // player closes the "gameover" message.
+    void setGameOver() { m_gameOver = true; }
+    bool isGameOver() const { return m_gameOver; }
 
     std::size_t getOpenReportCount() const { return m_reports.size(); }
     const std::vector<GuiReportInterface*>& getReports() const { return m_reports; }
@@ -67,6 +76,13 @@ private:
     RandomEventManager();
     ~RandomEventManager() override;
 
+    void deleteReports();
+    void clear();
+    // Deletes an event made while playing once neither the queue nor a
+    // report refers to it.
+    void collectAdopted();
+    void endLostGame();
+
     // The open reports, oldest first (owned).
     std::vector<GuiReportInterface*> m_reports;
     std::map<int, std::unique_ptr<RandomEventInterface>> m_events;
@@ -74,4 +90,5 @@ private:
     // The table's records and the events made while playing.
     std::vector<std::unique_ptr<EventRecord>> m_records;
     std::vector<std::unique_ptr<RandomEventInterface>> m_adopted;
+    bool m_gameOver = false;
 };

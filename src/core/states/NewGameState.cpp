@@ -25,6 +25,7 @@
 #include "resource/XmlReader.h"
 #include "sim/DateManager.h"
 #include "sim/FlagSystem.h"
+#include "sim/RandomEventManager.h"
 #include "sim/StatisticType.h"
 #include "sim/Statistics.h"
 #include "sim/TimeLoader.h"
@@ -155,8 +156,8 @@ void GameState::NewGameState::startGame() {
     InvestmentCalculator::instance()->reload("investment.xml");
     Portfolio::instance()->setCash(4000);
     DateManager::instance()->reset();
-    // later: RandomEventManager::destroy();
-    // later: RandomEventManager::instance()->setDifficulty(difficulty.id);
+    RandomEventManager::destroy();
+    RandomEventManager::instance()->setDifficulty(difficulty.id);
     // later: TutorialManager::instance()->setDifficulty(difficulty.id);
     DifficultyLevel::instance()->set(std::atoi(difficulty.id.c_str()));
     InteractionalObject::getCursor()->setFocusObject(nullptr);

@@ -10,6 +10,7 @@
 #include "home/MainGui.h"
 #include "home/Room.h"
 #include "resource/ConstantManager.h"
+#include "sim/RandomEventManager.h"
 
 GameState::RoomState* GameState::RoomState::instance() {
     static RoomState* state = new RoomState;
@@ -31,8 +32,8 @@ void GameState::RoomState::enter() {
         door->Logic::setActive(true);
         door->setActive(true, true);
     }
+    RandomEventManager::instance()->refreshIcons();
     // clang-format off
-    // later: RandomEventManager::instance()->refreshIcons();
     // later: TutorialManager::instance()->runIfHasntBeenRun(Tutorial::WELCOME);
     // clang-format on
     MainGui::instance()->showRoomParts(true);
@@ -58,7 +59,7 @@ void GameState::RoomState::exit() {
     }
     Room::instance()->setVisible(false);
     Room::instance()->setFurnitureActive(false);
-    // later: RandomEventManager::instance()->refreshIcons();
+    RandomEventManager::instance()->refreshIcons();
     SoundPlayer::instance()->play(SoundKey::Door);
 }
 
