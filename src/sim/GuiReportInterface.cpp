@@ -7,6 +7,7 @@
 
 #include "core/Engine.h"
 #include "core/Log.h"
+#include "core/Money.h"
 #include "core/StateMachine.h"
 #include "core/states/RoomState.h"
 #include "engine/hge.h"
@@ -298,7 +299,8 @@ void GuiReportInterface::pollKeys() {
 
 std::string GuiReportInterface::answerText(const std::string& text) const {
     const int32_t value = m_event ? m_event->getValue() : 0;
-    const std::string amount = std::to_string(std::llabs(static_cast<long long>(value)));
+    // Grouped as every amount on screen is ("6 500").
+    const std::string amount = money::format(std::llabs(static_cast<long long>(value)));
     std::string result;
     for (char c : text) {
         if (c == '$') {

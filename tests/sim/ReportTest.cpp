@@ -216,7 +216,7 @@ TEST_F(ReportTest, AnEventShowsItsAnswersWithTheAmountAndHidesAnEmptyOne) {
     EXPECT_TRUE(two.getWindow()->findChild("denyButton")->isVisible());
     two.rejectAction();
     one.press();
-    EXPECT_EQ(written(one), (std::vector<std::string>{"Ta emot 1200 kronor"}));
+    EXPECT_EQ(written(one), (std::vector<std::string>{"Ta emot 1 200 kronor"}));
     GuiBase* deny = one.getWindow()->findChild("denyButton");
     EXPECT_FALSE(deny->isVisible());
     EXPECT_FALSE(deny->isInteractive());
