@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -124,8 +125,13 @@ TEST(EventTablesContent, DrawnEventsQueuedEventsAndTheLevelsHarshness) {
                 // A drawn event with a day would also come every month.
                 EXPECT_TRUE(r.day == 0 && r.cooldown >= 2 && !r.image.empty()) << r.id;
             }
+            // Its icon, and the report picture of every event but bills.
+            const std::string gfx = std::string(FISCORA_SOURCE_DIR) + "/data/gfx/event_";
+            EXPECT_TRUE(std::filesystem::exists(gfx + EventType::toString(r.type) + ".png"))
+                << r.id;
             if (r.type != EventType::INCOME && r.type != EventType::BILL) {
-                EXPECT_FALSE(r.image.empty()) << r.id;
+                EXPECT_TRUE(std::filesystem::exists(gfx + r.image + ".png"))
+                    << r.id << " " << r.image;
             }
         }
         EXPECT_GE(drawn, 25);
