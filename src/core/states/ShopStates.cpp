@@ -3,6 +3,7 @@
 #include "core/SoundRegistry.h"
 #include "core/StreamPlayer.h"
 #include "core/states/DifficultyLevel.h"
+#include "home/ShopGui.h"
 
 namespace {
 
@@ -16,16 +17,20 @@ void GameState::ShopState::enter() {
     StreamPlayer::instance()->play(m_music);
     // clang-format off
     // later: if (DifficultyLevel::value() == 1) TutorialManager::instance()->runIfHasntBeenRun(m_tutorial);
-    // later: m_shop = new ShopGui(m_shopName, "shop.xml");
     // clang-format on
+    delete m_shop;
+    m_shop = new ShopGui(m_shopName, "shop.xml");
 }
 
-void GameState::ShopState::update(float) {
-    // later: m_shop->update(dt);
+void GameState::ShopState::update(float dt) {
+    if (m_shop) {
+        m_shop->update(dt);
+    }
 }
 
 void GameState::ShopState::exit() {
-    // later: delete m_shop;
+    delete m_shop;
+    m_shop = nullptr;
 }
 
 GameState::BankState::BankState() : ShopState(SoundKey::Store2Music, TUTORIAL_SAVINGS, "Bank") {}

@@ -4,6 +4,8 @@
 
 #include "core/states/TopState.h"
 
+class ShopGui;
+
 // A shop in town: its music, its tutorial for beginners and its shop window.
 class GameState::ShopState : public GameState::TopState {
 public:
@@ -14,6 +16,8 @@ public:
     int getMusic() const { return m_music; }
     int getTutorial() const { return m_tutorial; }
     const std::string& getShopName() const { return m_shopName; }
+    // The shop window while the player is inside, else null.
+    ShopGui* getShop() const { return m_shop; }
 
 protected:
     ShopState(int music, int tutorial, const std::string& shopName)
@@ -23,6 +27,7 @@ private:
     int m_music;
     int m_tutorial;  // run at difficulty level 1 only
     std::string m_shopName;
+    ShopGui* m_shop = nullptr;
 };
 
 class GameState::BankState : public GameState::ShopState {
