@@ -423,9 +423,14 @@ void ShopGui::buildSavings() {
     const float balance = model->getBalance();
     GuiController* children = m_window->getController();
     m_savingsText = children->addTextBox("Savings Textbox", hgeVector(0, 0), m_windowSize);
+    std::string hint =
+        W1252(u8"Pengar sätter du in på sparkontot i budgeten. Här kan du ta ut dem.");
+    m_savingsText->wrapText(hint, FONT);
+    m_savingsText->addText(hint, FONT, QUIET, hgeVector(10, 14));
     m_savingsText->addText("Sparkonto:", FONT, WHITE, hgeVector(10, 80));
+    // A little right of where the label ends, so the two never touch.
     m_savingsText->addText(money::kr(static_cast<int64_t>(balance)), FONT, ACCENT,
-                           hgeVector(110, 80));
+                           hgeVector(125, 80));
     m_savingsText->addText("Uttag", FONT, WHITE, hgeVector(10, 130));
     m_savingsText->addText("Kontohistorik:", FONT, WHITE, hgeVector(10, 270));
     const auto& history = model->getHistory();

@@ -48,10 +48,11 @@ const hgeVector INFO_AT(535, 150);
 const hgeVector INFO_SIZE(215, 410);
 const hgeVector LOGO_AT(303, 40);
 
-// Inside the information window: the name, the description below it and the
-// price line, which sits a little above the buy button.
-const float DESCRIPTION_Y = 36.0f;
-const float PRICE_FROM_BOTTOM = 96.0f;
+// Inside the information window: the name, the price under it and then the
+// description, so that a long description never hides the price.
+const float PRICE_Y = 36.0f;
+const float DESCRIPTION_Y = 64.0f;
+const float HINT_Y = 36.0f;
 
 // The share window: slider, live count and cost line.
 const hgeVector SLIDER_AT(40, 50);
@@ -116,7 +117,7 @@ ShopKeeper::ShopKeeper(TiXmlElement* element) {
     m_infoText->addText(W1252(u8"Välkommen!"), BIG_FONT, WHITE, hgeVector(0, 0));
     std::string hint = W1252(u8"Klicka på en vara för att se den.");
     m_infoText->wrapText(hint, FONT);
-    m_infoText->addText(hint, FONT, QUIET, hgeVector(0, DESCRIPTION_Y));
+    m_infoText->addText(hint, FONT, QUIET, hgeVector(0, HINT_Y));
     // Nothing is chosen yet, so there is nothing to buy.
     m_buyButton->setVisible(false);
     m_buyButton->setActive(false, true);
@@ -161,8 +162,7 @@ void ShopKeeper::showItem(ShopObject* item) {
         line =
             W1252(u8"Pris per andel: ") + money::format(static_cast<int64_t>(price)) + m_costSuffix;
     }
-    const float priceY = m_infoText->getSize().y - PRICE_FROM_BOTTOM + 20.0f;
-    m_infoText->addText(line, FONT, ACCENT, hgeVector(0, priceY));
+    m_infoText->addText(line, FONT, ACCENT, hgeVector(0, PRICE_Y));
     m_buyButton->setVisible(true);
     m_buyButton->setActive(true, true);
 }
@@ -173,7 +173,7 @@ void ShopKeeper::clear() {
     m_infoText->addText(W1252(u8"Välkommen!"), FONT, WHITE, hgeVector(0, 0));
     std::string hint = W1252(u8"Klicka på en vara för att se den.");
     m_infoText->wrapText(hint, FONT);
-    m_infoText->addText(hint, FONT, QUIET, hgeVector(0, DESCRIPTION_Y));
+    m_infoText->addText(hint, FONT, QUIET, hgeVector(0, HINT_Y));
     m_buyButton->setVisible(false);
     m_buyButton->setActive(false, true);
 }

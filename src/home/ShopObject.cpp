@@ -27,6 +27,7 @@ ShopObject::ShopObject(Kind::_enum kind, int id, const std::string& name,
       m_price(price) {
     // Placed in screen pixels like the window around it.
     setMovesWithCam(true);
+    setHotSpot(0, 0);
     m_z = ITEM_DEPTH;
     setVisible(false);
 }

@@ -52,6 +52,8 @@ protected:
         InvestmentCalculator::instance()->reload();
         Room::destroy();
         Room::instance()->create(level);
+        // The player left the flat to come here.
+        Room::instance()->setVisible(false);
         StateMachine::instance()->changeState(shop);
         return shop->getShop();
     }
