@@ -57,7 +57,9 @@ static const char* const kSizes =
     "*gui_cat_dator.png 120 40 *gui_cat_lampor.png 120 40 *gui_cat_sparkonto.png 120 40 "
     "*gui_cat_fonder.png 120 40 *gui_cat_aktier.png 120 40 *shop_share0.png 82 82 "
     "*shop_share1.png 82 82 *shop_share2.png 82 82 *shop_fund0.png 82 82 *shop_fund1.png 82 82 "
-    "*shop_fund2.png 82 82";
+    "*shop_fund2.png 82 82 *shop_logo_lena.png 240 90 *shop_logo_teknik.png 240 90 "
+    "*shop_logo_bank.png 240 90 *shop_keeper_lena.png 200 260 *shop_keeper_teknik.png 200 260 "
+    "*shop_keeper_bank.png 200 260";
 
 // The greatest difference of one channel (alpha included) between two pixels.
 static int channelDistance(uint32_t a, uint32_t b) {
@@ -76,7 +78,7 @@ TEST(ArtContent, EveryImageDecodesWithAlphaAtItsSizeAndCutOnesKeepTheirMarginCle
     for (int width = 0, height = 0; fields >> file >> width >> height;) {
         sizes[file] = {width, height};
     }
-    ASSERT_EQ(sizes.size(), 125u);
+    ASSERT_EQ(sizes.size(), 131u);
     for (const auto& entry : std::filesystem::directory_iterator(kGfx)) {
         const std::string name = entry.path().filename().string();
         if (entry.path().extension() != ".png" && entry.path().extension() != ".bmp") {

@@ -138,6 +138,155 @@ def fund_safe():
     return tile(P["green"], parts)
 
 
+
+# --- logos (240 x 90) ----------------------------------------------------------------
+def logo(name, face_colour, band, icon, ink_text=False, size=22):
+    """A sign: a coloured card with a honey rim, a round icon at the left and
+    the shop's name."""
+    s = Svg(240, 90)
+    s.add(rect(3, 3, 234, 84, P["border"], INK, 2.5, rx=14))
+    s.add(rect(9, 9, 222, 72, face_colour, INK, 2, rx=10))
+    s.add(rect(9, 67, 222, 14, band, None, rx=0,
+               extra=' clip-path="url(#face)"'))
+    s.defs('<clipPath id="face"><rect x="9" y="9" width="222" height="72" rx="10"/></clipPath>')
+    s.add(line(10, 67, 230, 67, INK, 1.5))
+    s.add(rect(9, 9, 222, 72, "none", INK, 2, rx=10))
+    s.add(group([circle(45, 45, 26, P["light"], INK, 2), icon], 4.5, 5, 0.9))
+    colour = INK if ink_text else P["light"]
+    s.add(text(148, 52.5, name, size, colour, anchor="middle", outline=0 if ink_text else 3))
+    return s
+
+
+def chair_icon():
+    return "".join([
+        rect(33, 25, 9, 34, P["wood"], INK, 2, rx=2),
+        rect(33, 43, 25, 8, P["rose"], INK, 2, rx=2),
+        line(55, 51, 55, 63, INK, 2.5), line(37, 51, 37, 63, INK, 2.5),
+    ])
+
+
+def bolt_icon():
+    return "".join([
+        rect(27, 30, 36, 25, P["panel"], INK, 2, rx=3),
+        rect(31, 34, 28, 17, P["glass"], None, rx=1.5),
+        path("M47 28 L38 44 H45 L41 58 L53 39 H46 L50 28 Z", P["accent"], 1.8),
+        rect(39, 56, 12, 4, P["road_dark"], INK, 1.5, rx=1),
+    ])
+
+
+def bank_icon():
+    parts = [poly([(25, 35), (45, 24), (65, 35)], P["stone"], INK, 2),
+             rect(27, 35, 36, 4, P["light"], INK, 1.5)]
+    for x in (31, 40, 49, 58):
+        parts.append(rect(x - 1.5, 40, 5, 14, P["light"], INK, 1.5))
+    parts.append(rect(25, 55, 40, 5, P["stone"], INK, 1.8))
+    parts.append(circle(45, 31, 3.2, P["butter"], INK, 1.2))
+    return "".join(parts)
+
+
+# --- keepers (200 x 260) -----------------------------------------------------------
+COUNTER = 214
+
+
+def keeper(skin, hair_back, hair_front, body, arms, extras, counter=None):
+    """A friendly half figure behind a counter edge: hair behind, shoulders,
+    neck, head, face, hair in front, the extras, the counter and the hands."""
+    counter = counter or P["wood"]
+    parts = [hair_back,
+             # shoulders and body down to the counter
+             path("M30 %d Q30 150 66 140 L134 140 Q170 150 170 %d Z" % (COUNTER + 6, COUNTER + 6),
+                  body, 2.5),
+             rect(86, 112, 28, 34, skin, INK, 2, rx=8),
+             circle(100, 84, 38, skin, INK, 2.5),
+             circle(62, 88, 7, skin, INK, 2), circle(138, 88, 7, skin, INK, 2),
+             circle(100, 84, 38, skin, None),
+             circle(86, 86, 4, INK, None), circle(114, 86, 4, INK, None),
+             circle(87.5, 84.5, 1.3, P["light"], None), circle(115.5, 84.5, 1.3, P["light"], None),
+             path("M80 76 Q86 72 92 76", "none", 2.2), path("M108 76 Q114 72 120 76", "none", 2.2),
+             '<ellipse cx="76" cy="98" rx="6" ry="3.5" fill="%s" opacity="0.45"/>' % P["red"],
+             '<ellipse cx="124" cy="98" rx="6" ry="3.5" fill="%s" opacity="0.45"/>' % P["red"],
+             path("M89 101 Q100 112 111 101", "none", 2.5),
+             hair_front, body and arms, extras,
+             # the counter's edge and the hands resting on it
+             rect(-4, COUNTER, 208, 50, counter, INK, 2.5, rx=6),
+             rect(-4, COUNTER, 208, 9, P["light"], INK, 2, rx=4),
+             '<rect x="-4" y="%d" width="208" height="6" fill="%s" opacity="0.3"/>' % (COUNTER + 9, P["shadow"]),
+             '<ellipse cx="58" cy="%d" rx="15" ry="8" fill="%s" stroke="%s" stroke-width="2"/>'
+             % (COUNTER + 2, skin, INK),
+             '<ellipse cx="142" cy="%d" rx="15" ry="8" fill="%s" stroke="%s" stroke-width="2"/>'
+             % (COUNTER + 2, skin, INK)]
+    s = Svg(200, 260)
+    s.add("".join(parts))
+    return s
+
+
+def sleeves(colour):
+    return "".join([
+        path("M38 170 Q40 196 50 %d L70 %d Q62 190 62 160 Z" % (COUNTER, COUNTER), colour, 2),
+        path("M162 170 Q160 196 150 %d L130 %d Q138 190 138 160 Z" % (COUNTER, COUNTER), colour, 2),
+    ])
+
+
+def keeper_lena():
+    skin = P["rose"]
+    back = "".join([circle(100, 36, 18, P["butter"], INK, 2.5),
+                    path("M60 96 Q56 40 100 40 Q144 40 140 96 Q132 70 100 62 Q68 70 60 96 Z",
+                         P["butter"], 2.5)])
+    front = path("M62 80 Q64 44 100 44 Q136 44 138 80 Q120 58 98 60 Q76 62 62 80 Z", P["butter"], 2.5)
+    apron = "".join([
+        path("M66 148 L134 148 L140 %d L60 %d Z" % (COUNTER + 6, COUNTER + 6), P["green"], 2.5),
+        line(70, 148, 82, 141, INK, 2.5), line(130, 148, 118, 141, INK, 2.5),
+        rect(84, 176, 32, 20, P["green_dark"], INK, 2, rx=4),
+        # the measuring tape round her neck
+        path("M84 142 Q80 170 76 196", "none", 7, stroke=INK),
+        path("M84 142 Q80 170 76 196", "none", 4, stroke=P["butter"]),
+        path("M116 142 Q120 170 124 190", "none", 7, stroke=INK),
+        path("M116 142 Q120 170 124 190", "none", 4, stroke=P["butter"]),
+        line(77, 160, 81, 160, INK, 1.2), line(76, 172, 80, 172, INK, 1.2),
+        line(120, 160, 124, 160, INK, 1.2), line(121, 172, 125, 172, INK, 1.2),
+    ])
+    return keeper(skin, back, front, P["plum"], sleeves(P["plum"]), apron)
+
+
+def keeper_teknik():
+    skin = P["wood"]
+    back = "".join(circle(x, y, 13, INK, None) for x, y in
+                   ((66, 64), (76, 48), (92, 40), (110, 40), (126, 48), (136, 64), (62, 80), (138, 80)))
+    front = "".join(circle(x, y, 9, INK, None) for x, y in
+                    ((72, 60), (86, 52), (100, 50), (114, 52), (128, 60)))
+    extras = "".join([
+        # the t-shirt's logo: a little bolt
+        circle(100, 180, 16, P["light"], INK, 2),
+        path("M103 168 L94 182 H100 L97 193 L107 177 H101 L104 168 Z", P["accent"], 1.5),
+        # the headset
+        path("M58 86 Q58 36 100 36 Q142 36 142 86", "none", 8, stroke=INK),
+        path("M58 86 Q58 36 100 36 Q142 36 142 86", "none", 4, stroke=P["road_dark"]),
+        rect(52, 76, 14, 22, P["panel"], INK, 2, rx=5),
+        rect(134, 76, 14, 22, P["panel"], INK, 2, rx=5),
+        path("M60 96 Q64 112 84 110", "none", 3),
+        circle(86, 110, 3.5, P["red"], INK, 1.5),
+    ])
+    return keeper(skin, back, front, P["teal"], sleeves(P["teal"]), extras)
+
+
+def keeper_bank():
+    skin = P["roof"]
+    scarf = path("M56 92 Q50 38 100 36 Q150 38 144 92 Q148 130 128 146 L72 146 Q52 130 56 92 Z",
+                 P["plum"], 2.5)
+    front = path("M62 82 Q64 50 100 48 Q136 50 138 82 Q132 60 100 58 Q68 60 62 82 Z", P["plum"], 2)
+    blazer = "".join([
+        path("M84 140 L100 176 L116 140 Z", P["light"], 2),
+        path("M80 140 L100 180 L92 %d L60 %d Q50 170 66 146 Z" % (COUNTER + 6, COUNTER + 6),
+             P["panel"], 2.5),
+        path("M120 140 L100 180 L108 %d L140 %d Q150 170 134 146 Z" % (COUNTER + 6, COUNTER + 6),
+             P["panel"], 2.5),
+        rect(112, 184, 24, 12, P["butter"], INK, 1.5, rx=2),
+        line(116, 190, 131, 190, INK, 1.2),
+        circle(100, 196, 2.5, P["accent"], INK, 1),
+    ])
+    return keeper(skin, scarf, front, P["panel"], sleeves(P["panel"]), blazer)
+
+
 CATEGORIES = [  # file, label, band colour
     ("sova", "Sova", P["plum"]), ("sitta", "Sitta", P["teal"]), ("bord", "Bord", P["wood"]),
     ("forvaring", "Förvaring", P["accent"]), ("dekor", "Dekoration", P["rose"]),
@@ -150,6 +299,12 @@ IMAGES = {
     "gui_button_buy": lambda: caption_button(130, 49, "Köp", 22),
     "gui_taut_button": lambda: caption_button(119, 51, "Ta ut", 22),
     "gui_cat_info": cat_info,
+    "shop_logo_lena": lambda: logo("Lenas Möbler", P["brick"], P["rose"], chair_icon()),
+    "shop_logo_teknik": lambda: logo("Tekniklandet", P["teal"], P["panel"], bolt_icon()),
+    "shop_logo_bank": lambda: logo("Stadsbanken", P["panel"], P["panel_light"], bank_icon()),
+    "shop_keeper_lena": keeper_lena,
+    "shop_keeper_teknik": keeper_teknik,
+    "shop_keeper_bank": keeper_bank,
     "shop_share0": share_forest,
     "shop_share1": share_code,
     "shop_share2": share_groceries,
