@@ -287,6 +287,175 @@ def keeper_bank():
     return keeper(skin, scarf, front, P["panel"], sleeves(P["panel"]), blazer)
 
 
+
+# --- interiors (802 x 602, screen pixels from file (1, 1)) ----------------------------
+FLOOR = 440  # where the back wall meets the floor
+DESK = 548  # the top of the counter at the bottom right
+
+
+def interior(wall, trim, floor, floor_lines, decor, desk, desk_top):
+    """The room: a plain back wall (the middle stays calm for the shop window),
+    a skirting board, the floor, the shop's own things at the edges and the
+    counter at the bottom right where the keeper stands."""
+    p = [rect(-2, -2, 806, FLOOR + 2, wall, None),
+         rect(-2, 0, 806, 26, trim, INK, 2.5),
+         rect(-2, FLOOR - 14, 806, 14, trim, INK, 2.5),
+         rect(-2, FLOOR, 806, 604 - FLOOR, floor, INK, 2.5)]
+    p += floor_lines
+    p += decor
+    p += [rect(556, DESK, 260, 70, desk, INK, 3, rx=8),
+          rect(550, DESK - 10, 270, 14, desk_top, INK, 2.5, rx=5),
+          '<rect x="556" y="%d" width="260" height="7" fill="%s" opacity="0.3"/>'
+          % (DESK + 4, P["shadow"])]
+    s = Svg(802, 602, margin=False)
+    s.add(rect(0, 0, 802, 602, wall, None))
+    s.add(group(p, 1, 1))
+    return s
+
+
+def planks(colour, step=64):
+    out = [line(-2, y, 804, y, colour, 1.5) for y in (470, 512, 560)]
+    for i, y0 in enumerate((FLOOR, 470, 512, 560)):
+        y1 = (470, 512, 560, 602)[i]
+        for x in range(40 + 37 * i % step, 800, step * 3):
+            out.append(line(x, y0, x, y1, colour, 1.5))
+    return out
+
+
+def tiles(colour, step=80):
+    out = [line(-2, y, 804, y, colour, 1.5) for y in (480, 530, 590)]
+    for x in range(0, 820, step):
+        out.append(line(x, FLOOR, x + (x - 400) * 0.25, 602, colour, 1.5))
+    return out
+
+
+def plant(x, ground, k=1.0):
+    return "".join([
+        '<ellipse cx="%s" cy="%s" rx="%s" ry="6" fill="%s" opacity="0.3"/>' % (x, ground, 26 * k, P["shadow"]),
+        path("M%s %s Q%s %s %s %s" % (x, ground - 40 * k, x - 40 * k, ground - 80 * k, x - 30 * k, ground - 120 * k),
+             P["leaf"], 2).replace('fill="%s"' % P["leaf"], 'fill="none"'),
+        '<ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="%s" stroke="%s" stroke-width="2" '
+        'transform="rotate(-30 %s %s)"/>' % (x - 18 * k, ground - 78 * k, 12 * k, 26 * k, P["leaf"], INK,
+                                              x - 18 * k, ground - 78 * k),
+        '<ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="%s" stroke="%s" stroke-width="2" '
+        'transform="rotate(28 %s %s)"/>' % (x + 18 * k, ground - 84 * k, 12 * k, 28 * k, P["leaf_dark"], INK,
+                                             x + 18 * k, ground - 84 * k),
+        '<ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="%s" stroke="%s" stroke-width="2"/>'
+        % (x, ground - 100 * k, 11 * k, 30 * k, P["leaf"], INK),
+        path("M%s %s L%s %s L%s %s L%s %s Z" % (x - 22 * k, ground - 46 * k, x + 22 * k, ground - 46 * k,
+                                                 x + 16 * k, ground, x - 16 * k, ground), P["brick"], 2.5),
+        rect(x - 24 * k, ground - 52 * k, 48 * k, 10 * k, P["roof"], INK, 2, rx=3),
+    ])
+
+
+def pendant(x, drop, shade_colour):
+    return "".join([
+        line(x, 26, x, drop, INK, 2),
+        path("M%s %s Q%s %s %s %s Z" % (x - 26, drop + 26, x, drop - 12, x + 26, drop + 26), shade_colour, 2.5),
+        '<ellipse cx="%s" cy="%s" rx="9" ry="5" fill="%s" stroke="%s" stroke-width="2"/>'
+        % (x, drop + 27, P["butter"], INK),
+    ])
+
+
+def frame_picture(x, y, w, h, colour):
+    return "".join([
+        rect(x, y, w, h, P["wood"], INK, 2.5, rx=3),
+        rect(x + 7, y + 7, w - 14, h - 14, P["sky_light"], INK, 1.5),
+        path("M%s %s L%s %s L%s %s L%s %s Z" % (x + 8, y + h - 8, x + w * 0.4, y + h * 0.45,
+                                                 x + w * 0.6, y + h * 0.65, x + w - 8, y + h - 8),
+             colour, 1.5),
+        circle(x + w * 0.72, y + h * 0.32, 5, P["butter"], INK, 1.2),
+    ])
+
+
+def shop_lena():
+    decor = [
+        # the wall between the trims: soft vertical stripes of the wallpaper
+        *[rect(x, 26, 22, FLOOR - 40, P["sand"], None, extra=' opacity="0.55"') for x in range(24, 800, 64)],
+        pendant(610, 70, P["accent"]), pendant(720, 90, P["teal"]),
+        frame_picture(600, 150, 86, 66, P["leaf"]), frame_picture(700, 170, 64, 84, P["rose"]),
+        # a sofa in the showroom corner
+        '<ellipse cx="690" cy="%d" rx="110" ry="10" fill="%s" opacity="0.3"/>' % (FLOOR + 60, P["shadow"]),
+        rect(586, 330, 210, 76, P["plum"], INK, 2.5, rx=16),
+        rect(600, 380, 182, 44, P["plum"], INK, 2.5, rx=10),
+        rect(570, 364, 34, 72, P["plum"], INK, 2.5, rx=12),
+        rect(778, 364, 34, 72, P["plum"], INK, 2.5, rx=12),
+        rect(610, 346, 46, 36, P["rose"], INK, 2, rx=8),
+        rect(730, 346, 46, 36, P["butter"], INK, 2, rx=8),
+        rect(592, 436, 8, 64, P["wood"], INK, 2),
+        rect(782, 436, 8, 64, P["wood"], INK, 2),
+        plant(30, FLOOR + 140, 0.9),
+    ]
+    return interior(P["cream"], P["wood"], P["wood"], planks(P["roof"]), decor, P["roof"], P["wood"])
+
+
+def screen(x, y, w, h, scene_colour):
+    return "".join([
+        rect(x, y, w, h, P["panel"], INK, 2.5, rx=4),
+        rect(x + 6, y + 6, w - 12, h - 12, scene_colour, None, rx=2),
+        path("M%s %s L%s %s L%s %s L%s %s L%s %s Z" % (x + 6, y + h - 6, x + w * 0.35, y + h * 0.5,
+                                                        x + w * 0.55, y + h * 0.7, x + w * 0.75,
+                                                        y + h * 0.55, x + w - 6, y + h - 6),
+             P["leaf"], stroke=None),
+        rect(x + 6, y + 6, w - 12, h - 12, "none", INK, 1.5, rx=2),
+    ])
+
+
+def shop_teknik():
+    decor = [
+        *[line(x, 26, x, FLOOR - 14, P["glass"], 3) for x in range(40, 800, 80)],
+        # a wall of screens over the counter
+        rect(566, 60, 236, 250, P["panel_light"], INK, 2.5, rx=8),
+        screen(580, 74, 100, 66, P["sky"]), screen(690, 74, 100, 66, P["butter"]),
+        screen(580, 150, 100, 66, P["rose"]), screen(690, 150, 100, 66, P["sky_light"]),
+        rect(584, 232, 200, 10, P["stone"], INK, 2, rx=3),
+        # headphones and speakers on the shelf
+        rect(594, 248, 30, 50, P["panel"], INK, 2, rx=5), circle(609, 264, 8, P["road"], INK, 1.5),
+        circle(609, 286, 6, P["road"], INK, 1.5),
+        rect(744, 248, 30, 50, P["panel"], INK, 2, rx=5), circle(759, 264, 8, P["road"], INK, 1.5),
+        circle(759, 286, 6, P["road"], INK, 1.5),
+        path("M660 286 Q660 252 684 252 Q708 252 708 286", "none", 5, stroke=INK),
+        path("M660 286 Q660 252 684 252 Q708 252 708 286", "none", 2.5, stroke=P["red"]),
+        rect(652, 276, 14, 20, P["red"], INK, 2, rx=4), rect(702, 276, 14, 20, P["red"], INK, 2, rx=4),
+        rect(584, 298, 200, 10, P["stone"], INK, 2, rx=3),
+        plant(770, FLOOR + 150, 0.9),
+    ]
+    return interior(P["sky_light"], P["panel"], P["stone"], tiles(P["road"]), decor, P["panel"], P["teal"])
+
+
+def column(x, w=44):
+    return "".join([
+        rect(x - w / 2 - 6, 26, w + 12, 16, P["light"], INK, 2),
+        rect(x - w / 2, 42, w, FLOOR - 72, P["light"], INK, 2.5),
+        *[line(x - w / 2 + i * w / 4, 50, x - w / 2 + i * w / 4, FLOOR - 36, P["stone"], 2) for i in (1, 2, 3)],
+        rect(x - w / 2 - 6, FLOOR - 30, w + 12, 16, P["light"], INK, 2),
+    ])
+
+
+def shop_bank():
+    decor = [
+        column(14), column(560), column(788),
+        # the clock and the opening hours between the columns
+        circle(674, 110, 40, P["light"], INK, 3), circle(674, 110, 33, "none", P["stone"], 2),
+        line(674, 110, 674, 86, INK, 3), line(674, 110, 692, 118, INK, 3), circle(674, 110, 3.5, INK, None),
+        rect(614, 190, 120, 84, P["panel"], INK, 2.5, rx=8),
+        text(674, 218, "Öppet", 19, P["accent"], anchor="middle"),
+        text(674, 244, "mån–fre", 16, P["light"], anchor="middle", weight="normal"),
+        text(674, 264, "10–16", 16, P["light"], anchor="middle", weight="normal"),
+        plant(674, FLOOR + 100, 0.95),
+        coin_stack(740, FLOOR + 90),
+    ]
+    return interior(P["stone"], P["sand"], P["sand"], tiles(P["stone"], 100), decor, P["panel"], P["light"])
+
+
+def coin_stack(x, ground):
+    out = ['<ellipse cx="%s" cy="%s" rx="22" ry="5" fill="%s" opacity="0.3"/>' % (x, ground, P["shadow"])]
+    for i in range(4):
+        out.append('<ellipse cx="%s" cy="%s" rx="18" ry="6" fill="%s" stroke="%s" stroke-width="2"/>'
+                   % (x, ground - 4 - i * 7, P["butter"], INK))
+    return "".join(out)
+
+
 CATEGORIES = [  # file, label, band colour
     ("sova", "Sova", P["plum"]), ("sitta", "Sitta", P["teal"]), ("bord", "Bord", P["wood"]),
     ("forvaring", "Förvaring", P["accent"]), ("dekor", "Dekoration", P["rose"]),
@@ -305,6 +474,9 @@ IMAGES = {
     "shop_keeper_lena": keeper_lena,
     "shop_keeper_teknik": keeper_teknik,
     "shop_keeper_bank": keeper_bank,
+    "sprite_shop_lena": shop_lena,
+    "sprite_shop_teknik": shop_teknik,
+    "sprite_shop_bank": shop_bank,
     "shop_share0": share_forest,
     "shop_share1": share_code,
     "shop_share2": share_groceries,
