@@ -418,7 +418,7 @@ def shop_teknik():
         path("M660 286 Q660 252 684 252 Q708 252 708 286", "none", 2.5, stroke=P["red"]),
         rect(652, 276, 14, 20, P["red"], INK, 2, rx=4), rect(702, 276, 14, 20, P["red"], INK, 2, rx=4),
         rect(584, 298, 200, 10, P["stone"], INK, 2, rx=3),
-        plant(770, FLOOR + 150, 0.9),
+        plant(40, FLOOR + 140, 0.9),
     ]
     return interior(P["sky_light"], P["panel"], P["stone"], tiles(P["road"]), decor, P["panel"], P["teal"])
 
