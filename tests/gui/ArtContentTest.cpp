@@ -50,7 +50,17 @@ static const char* const kSizes =
     "*event_burglary.png 160 120 *event_water_leak.png 160 120 *event_parking.png 160 120 "
     "*event_fine.png 160 120 *event_bonus.png 160 120 *event_tax_refund.png 160 120 "
     "*event_lottery.png 160 120 *event_job_lost.png 160 120 *event_study_books.png 160 120 "
-    "*event_mail.png 160 120 *event_collector.png 160 120 *event_achievement6.png 160 120";
+    "*event_mail.png 160 120 *event_collector.png 160 120 *event_achievement6.png 160 120 "
+    "*gui_button_buy.png 130 49 *gui_taut_button.png 119 51 *gui_cat_info.png 40 40 "
+    "*gui_cat_sova.png 120 40 *gui_cat_sitta.png 120 40 *gui_cat_bord.png 120 40 "
+    "*gui_cat_forvaring.png 120 40 *gui_cat_dekor.png 120 40 *gui_cat_tv.png 120 40 "
+    "*gui_cat_dator.png 120 40 *gui_cat_lampor.png 120 40 *gui_cat_sparkonto.png 120 40 "
+    "*gui_cat_fonder.png 120 40 *gui_cat_aktier.png 120 40 *shop_share0.png 82 82 "
+    "*shop_share1.png 82 82 *shop_share2.png 82 82 *shop_fund0.png 82 82 *shop_fund1.png 82 82 "
+    "*shop_fund2.png 82 82 *shop_logo_lena.png 240 90 *shop_logo_teknik.png 240 90 "
+    "*shop_logo_bank.png 240 90 *shop_keeper_lena.png 200 260 *shop_keeper_teknik.png 200 260 "
+    "*shop_keeper_bank.png 200 260 sprite_shop_lena.png 802 602 sprite_shop_teknik.png 802 602 "
+    "sprite_shop_bank.png 802 602";
 
 // The greatest difference of one channel (alpha included) between two pixels.
 static int channelDistance(uint32_t a, uint32_t b) {
@@ -69,7 +79,7 @@ TEST(ArtContent, EveryImageDecodesWithAlphaAtItsSizeAndCutOnesKeepTheirMarginCle
     for (int width = 0, height = 0; fields >> file >> width >> height;) {
         sizes[file] = {width, height};
     }
-    ASSERT_EQ(sizes.size(), 105u);
+    ASSERT_EQ(sizes.size(), 134u);
     for (const auto& entry : std::filesystem::directory_iterator(kGfx)) {
         const std::string name = entry.path().filename().string();
         if (entry.path().extension() != ".png" && entry.path().extension() != ".bmp") {
@@ -107,7 +117,8 @@ TEST(ArtContent, EveryImageDecodesWithAlphaAtItsSizeAndCutOnesKeepTheirMarginCle
 TEST(ArtContent, FullScreenPicturesWindowFaceSliderTrackAndFrameAreSeamless) {
     // Drawn at (0, 0) from pixel (1, 1): any hole shows the white clear colour.
     for (const char* file :
-         {"gui_overview.png", "sprite_win.png", "sprite_town.png", "gui_menu_background.png"}) {
+         {"gui_overview.png", "sprite_win.png", "sprite_town.png", "gui_menu_background.png",
+          "sprite_shop_lena.png", "sprite_shop_teknik.png", "sprite_shop_bank.png"}) {
         const Picture pic(kGfx + file);
         ASSERT_TRUE(pic.ok() && pic.width() >= 802 && pic.height() >= 602) << file;
         EXPECT_EQ(pic.count(1, 1, 801, 601, [&](int x, int y) { return pic.alpha(x, y) == 255; }),

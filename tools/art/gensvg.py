@@ -17,6 +17,7 @@ import events
 import hud
 import rooms
 import scenes
+import shops
 
 
 # --- window frame -----------------------------------------------------------
@@ -293,6 +294,7 @@ for _level in range(3):
 IMAGES.update(rooms.IMAGES)
 IMAGES.update(hud.IMAGES)
 IMAGES.update(events.IMAGES)
+IMAGES.update(shops.IMAGES)
 
 
 def main(argv):
