@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -19,6 +20,7 @@
 #include "gui/GuiSlider.h"
 #include "gui/GuiWindow.h"
 #include "home/FurnitureBase.h"
+#include "home/FurnitureData.h"
 #include "home/Investment.h"
 #include "home/InvestmentCalculator.h"
 #include "home/MainGui.h"
@@ -181,6 +183,29 @@ TEST_F(ShopTest, AnInvestmentPurchasePaysOnlyForAHoldingAdded) {
     EXPECT_EQ(Portfolio::instance()->getCash(), cash);
     EXPECT_EQ(held->getShares(), 3);
     keeper->clear();
+}
+
+TEST_F(ShopTest, EveryPieceOfTheCatalogueIsSoldAndShownInAStore) {
+    std::map<int, int> offered;
+    for (GameState::ShopState* store :
+         {static_cast<GameState::ShopState*>(GameState::FurnitureStoreState::instance()),
+          static_cast<GameState::ShopState*>(GameState::ElectronicStoreState::instance())}) {
+        ShopGui* shop = enter(store, 1, "");
+        ASSERT_NE(shop, nullptr);
+        for (const auto& category : shop->getCategories()) {
+            SCOPED_TRACE(category->name);
+            EXPECT_EQ(category->placed, category->goods.size());
+            for (const auto& item : category->goods) {
+                ++offered[item->getId()];
+            }
+        }
+    }
+    FurnitureData::createStaticData();
+    for (const auto& [id, element] : FurnitureData::getCatalogue()) {
+        EXPECT_EQ(offered[id], 1) << "piece " << id;
+    }
+    EXPECT_FALSE(log.has(
+        test::logLine("EE", "ShopGui::create", "there seems to be something wrong with the xml")));
 }
 
 TEST(ShopLayout, OnlyCellsInsideTheWindowAreLaidOut) {
