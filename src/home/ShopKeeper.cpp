@@ -37,6 +37,9 @@ const unsigned int QUIET = 0xFFC8D2DCu;
 
 const float KEEPER_DEPTH = 0.8f;
 const float WINDOW_DEPTH = 0.9f;
+// The information window's texts are drawn 0.1 above it: they must stay
+// below the message windows (0.98).
+const float INFO_DEPTH = 0.8f;
 const float INVEST_DEPTH = 0.98f;
 const hgeVector BUY_SIZE(130, 49);
 const hgeVector LOGO_SIZE(240, 90);
@@ -99,7 +102,7 @@ ShopKeeper::ShopKeeper(TiXmlElement* element) {
                                                infoSize, nullptr, true);
     m_infoText = m_infoWindow->getController()->addTextBox("Info text", hgeVector(12, 10),
                                                            infoSize - hgeVector(24, 20));
-    m_infoWindow->setDepth(WINDOW_DEPTH);
+    m_infoWindow->setDepth(INFO_DEPTH);
 
     m_logo = std::make_unique<GuiWindow>(
         "Logo", "gui_blank.png", partPosition(element, "logo", LOGO_AT), LOGO_SIZE, nullptr, true);
@@ -170,7 +173,7 @@ void ShopKeeper::showItem(ShopObject* item) {
 void ShopKeeper::clear() {
     m_selected = nullptr;
     clearText();
-    m_infoText->addText(W1252(u8"Välkommen!"), FONT, WHITE, hgeVector(0, 0));
+    m_infoText->addText(W1252(u8"Välkommen!"), BIG_FONT, WHITE, hgeVector(0, 0));
     std::string hint = W1252(u8"Klicka på en vara för att se den.");
     m_infoText->wrapText(hint, FONT);
     m_infoText->addText(hint, FONT, QUIET, hgeVector(0, HINT_Y));
