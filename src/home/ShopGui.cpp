@@ -183,6 +183,7 @@ void ShopGui::buildStore(TiXmlElement* shop) {
          element = element->NextSiblingElement("category")) {
         auto category = std::make_unique<Category>();
         category->name = xml::getAttributeString(element, "name");
+        category->title = xml::getAttributeString(element, "title", false);
         category->shown = xml::getAttributeString(element, "current", false) == "yes";
         for (TiXmlElement* type = element->FirstChildElement("type"); type;
              type = type->NextSiblingElement("type")) {
@@ -217,6 +218,7 @@ void ShopGui::buildBank(TiXmlElement* shop) {
          element = element->NextSiblingElement("category"), ++read) {
         auto category = std::make_unique<Category>();
         category->name = xml::getAttributeString(element, "name");
+        category->title = xml::getAttributeString(element, "title", false);
         category->shown = xml::getAttributeString(element, "current", false) == "yes";
         category->savings = category->name == "Savings";
         const bool funds = category->name == "Funds";
@@ -305,13 +307,7 @@ void ShopGui::showHeading() {
         return;
     }
     // The category's title stands in the band above its goods.
-    TiXmlElement* shop = m_reader->getRootChildElement("shop", "guiId", m_name);
-    for (TiXmlElement* element = shop ? shop->FirstChildElement("category") : nullptr; element;
-         element = element->NextSiblingElement("category")) {
-        if (xml::getAttributeString(element, "name") == m_current->name) {
-            m_headingText = xml::getAttributeString(element, "title", false);
-        }
-    }
+    m_headingText = m_current->title;
     if (!m_headingText.empty()) {
         m_heading->addText(m_headingText, BIG_FONT, WHITE, hgeVector(0, 6));
     }

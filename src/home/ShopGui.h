@@ -24,6 +24,7 @@ class ShopGui {
 public:
     struct Category {
         std::string name;
+        std::string title;  // the heading over the goods
         std::vector<std::unique_ptr<ShopObject>> goods;
         // How many of the goods have a cell inside the window.
         std::size_t placed = 0;

@@ -116,14 +116,8 @@ ShopKeeper::ShopKeeper(TiXmlElement* element) {
         std::make_unique<GuiButton>("Buy button", "gui_button_buy.png", buyAt, BUY_SIZE, nullptr);
     m_buyButton->setDepth(WINDOW_DEPTH + 0.01f);
 
-    clearText();
-    m_infoText->addText(W1252(u8"Välkommen!"), BIG_FONT, WHITE, hgeVector(0, 0));
-    std::string hint = W1252(u8"Klicka på en vara för att se den.");
-    m_infoText->wrapText(hint, FONT);
-    m_infoText->addText(hint, FONT, QUIET, hgeVector(0, HINT_Y));
     // Nothing is chosen yet, so there is nothing to buy.
-    m_buyButton->setVisible(false);
-    m_buyButton->setActive(false, true);
+    clear();
 }
 
 ShopKeeper::~ShopKeeper() {
