@@ -156,8 +156,10 @@ void ShopKeeper::showItem(ShopObject* item) {
     const float price = item->getPrice() == 0.0f ? marketPrice() : item->getPrice();
     std::string line = m_costLabel + money::format(static_cast<int64_t>(price)) + m_costSuffix;
     if (item->isInvestment()) {
-        line =
-            W1252(u8"Pris per andel: ") + money::format(static_cast<int64_t>(price)) + m_costSuffix;
+        // A stock is bought by the share ("aktie"), a fund by the unit ("andel").
+        const char* per = item->getKind() == ShopObject::Kind::STOCK ? u8"Pris per aktie: "
+                                                                     : u8"Pris per andel: ";
+        line = W1252(per) + money::format(static_cast<int64_t>(price)) + m_costSuffix;
     }
     m_infoText->addText(line, FONT, ACCENT, hgeVector(0, PRICE_Y));
     m_buyButton->setVisible(true);
