@@ -41,6 +41,13 @@ public:
 
     // The pointer of the running game (the last one made and not destroyed).
     static FiscoraCursor* live() { return s_live; }
+    // A closing window gives the pointer free: the live pointer's focus is
+    // cleared when it is `object` (nothing happens for null or another).
+    static void releaseFocus(const InteractionalObject* object) {
+        if (s_live && object && s_live->getFocusObject() == object) {
+            s_live->setFocusObject(nullptr);
+        }
+    }
 
 private:
     void rollFlags();

@@ -107,10 +107,7 @@ EndGui::EndGui(int64_t playSeconds) {
 }
 
 EndGui::~EndGui() {
-    FiscoraCursor* cursor = FiscoraCursor::live();
-    if (cursor && m_window && cursor->getFocusObject() == m_window.get()) {
-        cursor->setFocusObject(nullptr);
-    }
+    FiscoraCursor::releaseFocus(m_window.get());
     if (InfoManager::exists()) {
         InfoManager::instance()->hideOverlay();
     }

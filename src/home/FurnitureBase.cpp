@@ -342,8 +342,5 @@ void FurnitureBase::releasePointer() {
         return;
     }
     m_hasFocus = false;
-    FiscoraCursor* cursor = FiscoraCursor::live();
-    if (cursor && cursor->getFocusObject() == this) {
-        cursor->setFocusObject(nullptr);
-    }
+    FiscoraCursor::releaseFocus(this);
 }

@@ -149,10 +149,7 @@ void FurnitureGui::closeSellWindow() {
     if (!m_sellWindow) {
         return;
     }
-    FiscoraCursor* cursor = FiscoraCursor::live();
-    if (cursor && cursor->getFocusObject() == m_sellWindow) {
-        cursor->setFocusObject(nullptr);
-    }
+    FiscoraCursor::releaseFocus(m_sellWindow);
     m_textBoxes.clear();
     delete m_sellWindow;
     m_sellWindow = nullptr;

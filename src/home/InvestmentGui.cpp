@@ -88,13 +88,6 @@ float centred(const std::string& text, float width) {
     return (width - measure.getWidth()) / 2.0f;
 }
 
-void releaseFocus(GuiWindow* window) {
-    FiscoraCursor* cursor = FiscoraCursor::live();
-    if (cursor && cursor->getFocusObject() == window) {
-        cursor->setFocusObject(nullptr);
-    }
-}
-
 }  // namespace
 
 InvestmentGui::InvestmentGui() = default;
@@ -243,7 +236,7 @@ void InvestmentGui::close() {
     if (!m_window) {
         return;
     }
-    releaseFocus(m_window.get());
+    FiscoraCursor::releaseFocus(m_window.get());
     m_window.reset();
     if (InfoManager::exists()) {
         InfoManager::instance()->hideOverlay();
@@ -351,7 +344,7 @@ void InvestmentGui::closeSellWindow() {
     if (!m_sellWindow) {
         return;
     }
-    releaseFocus(m_sellWindow.get());
+    FiscoraCursor::releaseFocus(m_sellWindow.get());
     m_sellWindow.reset();
     m_slider = nullptr;
     m_sellText = nullptr;

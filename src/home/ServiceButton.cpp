@@ -143,10 +143,7 @@ void ServiceButton::closeWindow() {
         return;
     }
     m_window->setVisible(false);
-    FiscoraCursor* cursor = FiscoraCursor::live();
-    if (cursor && cursor->getFocusObject() == m_window.get()) {
-        cursor->setFocusObject(nullptr);
-    }
+    FiscoraCursor::releaseFocus(m_window.get());
     if (s_shown == this) {
         s_shown = nullptr;
     }

@@ -63,13 +63,6 @@ const hgeVector SLIDER_SIZE(200, 5);
 const hgeVector COUNT_AT(250, 42);
 const hgeVector COST_AT(140, 80);
 
-void releaseFocus(GuiWindow* window) {
-    FiscoraCursor* cursor = FiscoraCursor::live();
-    if (cursor && window && cursor->getFocusObject() == window) {
-        cursor->setFocusObject(nullptr);
-    }
-}
-
 hgeVector partPosition(TiXmlElement* element, const std::string& part, const hgeVector& fallback) {
     for (TiXmlElement* at = element ? element->FirstChildElement("position") : nullptr; at;
          at = at->NextSiblingElement("position")) {
@@ -333,7 +326,7 @@ void ShopKeeper::closeInvestWindow() {
     if (!m_investWindow) {
         return;
     }
-    releaseFocus(m_investWindow.get());
+    FiscoraCursor::releaseFocus(m_investWindow.get());
     m_investWindow.reset();
     m_investSlider = nullptr;
     m_investText = nullptr;

@@ -100,10 +100,7 @@ Budget::Budget(MonthConsumption& month, bool firstBudget) : m_month(month) {
 }
 
 Budget::~Budget() {
-    FiscoraCursor* cursor = m_window ? InteractionalObject::getCursor() : nullptr;
-    if (cursor && cursor->getFocusObject() == m_window.get()) {
-        cursor->setFocusObject(nullptr);
-    }
+    FiscoraCursor::releaseFocus(m_window.get());
 }
 
 void Budget::setActive(bool active) {

@@ -147,10 +147,7 @@ GuiReportInterface::GuiReportInterface(RandomEventInterface* event, int slot)
 
 GuiReportInterface::~GuiReportInterface() {
     if (m_window) {
-        FiscoraCursor* cursor = FiscoraCursor::live();
-        if (cursor && cursor->getFocusObject() == m_window.get()) {
-            cursor->setFocusObject(nullptr);
-        }
+        FiscoraCursor::releaseFocus(m_window.get());
     }
     live().erase(std::remove(live().begin(), live().end(), this), live().end());
 }
@@ -317,10 +314,7 @@ void GuiReportInterface::closeWindow() {
         return;
     }
     m_window->setVisible(false);
-    FiscoraCursor* cursor = FiscoraCursor::live();
-    if (cursor && cursor->getFocusObject() == m_window.get()) {
-        cursor->setFocusObject(nullptr);
-    }
+    FiscoraCursor::releaseFocus(m_window.get());
 }
 
 void GuiReportInterface::restoreRoomButtons() {
