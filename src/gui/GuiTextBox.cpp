@@ -356,9 +356,10 @@ void GuiTextBox::addText(const std::string& text, const std::string& font, unsig
 void GuiTextBox::removeText(const std::string& text) {
     for (auto it = m_addedTexts.begin(); it != m_addedTexts.end(); ++it) {
         if (it->text == text) {
-            m_addedTexts.erase(it);
+            // Logged first: `text` may be the very record that goes.
             Log::debug("GuiTextBox::removeText")
                 << "Removed text: " << text << " from textBox " << m_name;
+            m_addedTexts.erase(it);
             return;
         }
     }
