@@ -180,6 +180,14 @@ TEST_F(CalendarTest, TheIndicatorGrowsWithTheDaysAndClosesAtTheMonthsEnd) {
         clock->update(1.0f);
         loader->update(0);
         ASSERT_TRUE(loader->isActive()) << day;
+        if (day == 10) {
+            // Out of the flat the month runs on unseen, and shows again back in it.
+            loader->setOnScreen(false);
+            EXPECT_FALSE(loader->getWindow()->isVisible() || loader->getBar()->isVisible());
+        } else if (day == 12) {
+            loader->setOnScreen(true);
+            EXPECT_TRUE(loader->getWindow()->isVisible() && loader->getBar()->isVisible());
+        }
     }
     float x, y, width, height;
     loader->getBar()->getSprite()->GetTextureRect(&x, &y, &width, &height);
@@ -188,4 +196,6 @@ TEST_F(CalendarTest, TheIndicatorGrowsWithTheDaysAndClosesAtTheMonthsEnd) {
     loader->update(0);
     EXPECT_FALSE(loader->isActive() || loader->getWindow()->isVisible() ||
                  loader->getBar()->isVisible());
+    loader->setOnScreen(true);
+    EXPECT_FALSE(loader->getWindow()->isVisible()) << "no month runs: nothing to show";
 }
