@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "core/Engine.h"
 #include "core/StateMachine.h"
-#include "core/ZDepth.h"
 #include "core/states/DifficultyLevel.h"
 #include "core/states/RoomState.h"
 #include "home/InvestmentCalculator.h"
@@ -52,12 +52,7 @@ void report(const char* name, std::vector<double> samples) {
 
 int main(int argc, char** argv) {
     const int months = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    setenv("FISCORA_HEADLESS", "1", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    ZDepth::readFile();
-    Engine* engine = Engine::instance();
-    if (!engine->init(true)) {
-        std::fprintf(stderr, "engine failed to start\n");
+    if (!bench::startHeadlessGame()) {
         return 1;
     }
     InfoManager::instance()->load("info.xml");

@@ -14,9 +14,9 @@
 #include <list>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "core/Engine.h"
 #include "core/StateMachine.h"
-#include "core/ZDepth.h"
 #include "core/states/RoomState.h"
 #include "engine/HgeImpl.h"
 #include "engine/hge.h"
@@ -195,14 +195,10 @@ FrameTimes runFrames(Engine* engine, BareScene& bare, const std::vector<hgeVecto
 
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 600;
-    setenv("FISCORA_HEADLESS", "1", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    ZDepth::readFile();
-    Engine* engine = Engine::instance();
-    if (!engine->init(true)) {
-        std::fprintf(stderr, "engine failed to start\n");
+    if (!bench::startHeadlessGame()) {
         return 1;
     }
+    Engine* engine = Engine::instance();
     FiscoraCursor* cursor = InteractionalObject::getCursor();
     Room* room = Room::instance();
     room->create(1);
