@@ -29,6 +29,7 @@
 #include "sim/StatisticType.h"
 #include "sim/Statistics.h"
 #include "sim/TimeLoader.h"
+#include "sim/TutorialManager.h"
 
 namespace {
 
@@ -158,7 +159,7 @@ void GameState::NewGameState::startGame() {
     DateManager::instance()->reset();
     RandomEventManager::destroy();
     RandomEventManager::instance()->setDifficulty(difficulty.id);
-    // later: TutorialManager::instance()->setDifficulty(difficulty.id);
+    TutorialManager::instance()->setDifficulty(difficulty.id);
     DifficultyLevel::instance()->set(std::atoi(difficulty.id.c_str()));
     InteractionalObject::getCursor()->setFocusObject(nullptr);
     MenuWidgets::instance()->getWindow()->setVisible(false);
