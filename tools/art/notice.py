@@ -23,7 +23,7 @@ import sys
 
 from artlib import PALETTE as P
 from artlib import Svg, text
-from events import envelope, heart
+from events import heart
 import hud
 from hud import face, path, shield, stroked
 from scenes import circle, coin, group, line, poly, rect, star, window
@@ -295,9 +295,8 @@ def achievement_big(index):
     s.add(circle(c, c - 1.5, 75.5, P["accent"], None))
     s.add('<path d="M%s %s A66 66 0 0 1 %s %s" fill="none" stroke="%s" stroke-width="3" '
           'stroke-linecap="round" opacity="0.35"/>' % (c - 50, c - 48, c + 50, c - 48, P["cream"]))
-    for a in (0, 90, 180, 270):
-        s.add(group([star(0, -71, 4.5, P["butter"])], c, c).replace(
-            'translate(%s %s)' % (c, c), 'translate(%s %s) rotate(%s)' % (c, c, a + 45)))
+    for a in (45, 135, 225, 315):  # four little stars set into the ring
+        s.add('<g transform="translate(%s %s) rotate(%s)">%s</g>' % (c, c, a, star(0, -71, 4.5, P["butter"])))
     s.add('<g clip-path="url(#disc)">%s</g>' % "".join(scene))
     s.add(circle(c, c, inner, "none", INK, 2.5))
     s.add(circle(c, c, 77, "none", INK, 2))
@@ -638,35 +637,25 @@ def tut_fundsa():
               path("M68 74 L72 122 M100 74 V122 M132 74 L128 122", "none", 1.5, stroke=P["roof"]),
               path("M36 74 H164 L150 122 H50 Z", "none", 2.5),
               rect(30, 68, 140, 10, P["wood"], INK, 2.5, rx=4)]
-    handle = [path("M46 70 Q100 -6 154 70", "none", 8), path("M46 70 Q100 -6 154 70", "none", 4,
+    handle = [path("M42 72 Q100 -36 158 72", "none", 8), path("M42 72 Q100 -36 158 72", "none", 4,
                                                              stroke=P["wood"])]
     return tutorial_scene([shade(100, TFLOOR + 1, 66)] + handle + bits + basket,
                           bg=P["sky_light"], floor=P["grass"])
 
 
+COMPANY_GLYPHS = {  # white marks on the badges, drawn round (0, 0)
+    "leaf": "M-4 4 Q-4 -4 4 -4 Q4 4 -4 4 Z",
+    "house": "M-4.5 4.5 V-0.5 L0 -5 L4.5 -0.5 V4.5 Z",
+    "bolt": "M1 -6 L-4 1 H-0.5 L-1.5 6 L4 -1 H0.5 Z",
+    "drop": "M0 -5.5 Q3.6 -1 3.6 1.5 A3.6 3.6 0 0 1 -3.6 1.5 Q-3.6 -1 0 -5.5 Z",
+    "cup": "M-4 -3.5 H3 V2.5 Q3 4.5 1 4.5 H-2 Q-4 4.5 -4 2.5 Z M3 -1.5 Q6 0.5 3 2.5",
+}
+
+
 def company(x, y, colour, glyph):
     """A small round badge: one company of the many in a fund."""
-    out = [circle(x, y, 9, colour, INK, 2)]
-    light = P["light"]
-    if glyph == "leaf":
-        out.append(path("M%s %s Q%s %s %s %s Q%s %s %s %s Z" % (x - 4, y + 4, x - 4, y - 4, x + 4, y - 4,
-                                                                x + 4, y + 4, x - 4, y + 4), light, 1.2))
-    elif glyph == "house":
-        out.append(path("M%s %s V%s L%s %s L%s %s V%s Z" % (x - 4.5, y + 4.5, y - 0.5, x, y - 5, x + 4.5,
-                                                            y - 0.5, y + 4.5), light, 1.2))
-    elif glyph == "bolt":
-        out.append(path("M%s %s L%s %s H%s L%s %s L%s %s H%s Z" % (x + 1, y - 6, x - 4, y + 1, x - 0.5, x - 1.5,
-                                                                   y + 6, x + 4, y - 1, x + 0.5), light, 1.2))
-    elif glyph == "drop":
-        out.append(path("M%s %s Q%s %s %s %s A3.6 3.6 0 0 1 %s %s Q%s %s %s %s Z"
-                        % (x, y - 5.5, x + 3.6, y - 1, x + 3.6, y + 1.5, x - 3.6, y + 1.5, x - 3.6, y - 1,
-                           x, y - 5.5), light, 1.2))
-    elif glyph == "cup":
-        out.append(rect(x - 4, y - 3.5, 7, 8, light, INK, 1.2, rx=1.5))
-        out.append(path("M%s %s Q%s %s %s %s" % (x + 3, y - 1.5, x + 6, y + 0.5, x + 3, y + 2.5), "none", 1.2))
-    else:
-        out.append(star(x, y, 5.5, light))
-    return "".join(out)
+    mark = star(0, 0, 5.5, P["light"]) if glyph == "star" else path(COMPANY_GLYPHS[glyph], P["light"], 1.2)
+    return group([circle(0, 0, 9, colour, INK, 2), mark], x, y)
 
 
 def tut_fundsb():
@@ -697,7 +686,7 @@ def tut_noticeboard():
     out = [rect(0, 0, TW, TH, P["cream"], None),
            rect(10, 8, 180, 134, P["wood"], INK, 2.5, rx=8),
            rect(18, 16, 164, 118, P["sand"], INK, 2, rx=3)]
-    for i, (x, y, w, h, colour, a) in enumerate(notes):
+    for x, y, w, h, colour, a in notes:
         out.append('<g transform="rotate(%s %s %s)">%s%s%s%s</g>' % (
             a, x + w / 2, y + h / 2, rect(x, y, w, h, colour, INK, 1.8, rx=1.5),
             line(x + 7, y + 14, x + w - 7, y + 14, P["road"], 2),
