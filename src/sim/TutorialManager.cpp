@@ -33,6 +33,9 @@ void TutorialManager::setDifficulty(const std::string& id) {
     m_period = m_reader->getRootChildElement("period", "id", id);
     if (!m_period) {
         Log::error(context) << "no period with id " << id << " found";
+        closeAll();
+        m_tutorials.clear();
+        return;
     }
     parseActivePeriod();
 }

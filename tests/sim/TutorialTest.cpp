@@ -156,6 +156,10 @@ TEST(TutorialFiles, BadFilesPeriodsAndKeysAreLoggedAndOpenNothing) {
                                           c.held ? "TutorialManager::parseActivePeriod" : context,
                                           c.line)));
         EXPECT_EQ(tutorials->getTutorials().size(), c.held);
+        EXPECT_EQ(
+            log.has(test::logLine("DD", "TutorialManager::parseActivePeriod", "parsing tutorials")),
+            c.held > 0)
+            << "only a period found is parsed";
         tutorials->runIfHasntBeenRun(Tutorial::NOTICEBOARD);
         EXPECT_TRUE(log.has(test::logLine("EE", "TutorialManager::getTutorial",
                                           "tutorial with key 13 not found, returning null")));
