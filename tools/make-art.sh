@@ -1,8 +1,8 @@
 #!/bin/sh
-# Regenerates the GUI and menu pictures: tools/art/gensvg.py writes the SVG
-# sources into art/gfx/, rsvg-convert renders each one and tools/art/pngtool.py
-# rewrites it as a plain RGBA PNG (or, for NAME.bmp.svg, a 32-bit BMP) in
-# data/gfx/. Same bytes on every run.
+# Regenerates the GUI and menu pictures: tools/art/gensvg.py, furniture.py
+# and notice.py write the SVG sources into art/gfx/, rsvg-convert renders each
+# one and tools/art/pngtool.py rewrites it as a plain RGBA PNG (or, for
+# NAME.bmp.svg, a 32-bit BMP) in data/gfx/. Same bytes on every run.
 set -eu
 export PYTHONDONTWRITEBYTECODE=1
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,6 +15,7 @@ command -v rsvg-convert >/dev/null || { echo "make-art: rsvg-convert missing (li
 
 python3 "$root/tools/art/gensvg.py" "$src"
 python3 "$root/tools/art/furniture.py" "$src" "$root/data/xml/furnitures.xml"
+python3 "$root/tools/art/notice.py" "$src"
 mkdir -p "$out"
 for svg in "$src"/*.svg; do
     name=$(basename "$svg" .svg)
