@@ -8,6 +8,7 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "core/Sprite.h"
 #include "core/StateMachine.h"
 #include "core/ZDepth.h"
 #include "core/states/DifficultyLevel.h"
@@ -276,6 +277,15 @@ TEST_F(TutorialTest, TheFlatAtLevelOneStacksFurnitureUnderWelcomeAndLevelTwoOpen
     untilClick();
     EXPECT_FALSE(tutorials->isAnyOpen());
     EXPECT_EQ(hud->getTutorialWindow(), nullptr);
+    // The hint arrow points at the budget once its tutorial has been read.
+    for (bool read : {false, true}) {
+        if (read) {
+            tutorials->runTutorial(Tutorial::BUDGETB);
+            tutorials->closeAll();
+        }
+        m_game->frames(1);
+        EXPECT_EQ(hud->getHintArrow()->isVisible(), read);
+    }
     EXPECT_EQ(log.count(test::logLine("II", CONTEXT, running(Tutorial::FURNITURE))), 1);
 
     StateMachine::instance()->changeState(nullptr);
