@@ -13,6 +13,7 @@
 #include "core/states/StateTestSupport.h"
 #include "gui/FiscoraCursor.h"
 #include "gui/GuiButton.h"
+#include "gui/GuiWindow.h"
 #include "home/NoticeBoardGui.h"
 #include "home/NoticeboardHelp.h"
 #include "home/Room.h"
@@ -20,6 +21,7 @@
 #include "sim/DateManager.h"
 #include "sim/InfoManager.h"
 #include "sim/Statistics.h"
+#include "sim/TutorialManager.h"
 
 namespace {
 
@@ -99,6 +101,29 @@ TEST_F(NoticeBoardTest, AchievPageWaitsForTheDelayAndIsLockedBelowLevelThree) {
     EXPECT_EQ(InteractionalObject::getCursor()->getFocusObject(), nullptr);
 }
 
+// A guide read again from the board gives the pointer back to it; closing
+// the board at level 1 shows the board's own guide, once.
+TEST_F(NoticeBoardTest, AHelpEntryReplaysItsGuideAfterTheDelay) {
+    start(1, "8 clickon STORES\n20 clickon STORES\n");
+    TutorialManager* tutorials = TutorialManager::instance();
+    tutorials->setDifficulty("1");
+    game->frames(5);
+    NoticeBoardGui* board = reopen(1);
+    game->frames(7);
+    EXPECT_FALSE(tutorials->isAnyOpen());
+    board->update(0.6f);
+    game->frames(13);
+    ASSERT_TRUE(tutorials->getTutorial(Tutorial::STORES)->isOpen());
+    tutorials->closeAll();
+    EXPECT_EQ(InteractionalObject::getCursor()->getFocusObject(), board->getWindow());
+    for (bool first : {true, false}) {
+        board->setActive(false);
+        EXPECT_EQ(tutorials->getTutorial(Tutorial::NOTICEBOARD)->isOpen(), first);
+        tutorials->closeAll();
+        board->setActive(true);
+    }
+}
+
 TEST_F(NoticeBoardTest, AnAchievementEarnedWhileTheBoardIsAwayShowsEarnedNextTime) {
     start(3);
     DateManager::instance()->load("date.xml");
@@ -121,7 +146,6 @@ TEST_F(NoticeBoardTest, AnAchievementEarnedWhileTheBoardIsAwayShowsEarnedNextTim
 TEST_F(NoticeBoardTest, WithoutItsRecordTheBoardIsLoggedAndNothingOpens) {
     install("<gui_file/>");
     NoticeBoardGui::instance()->setActive(true);
-    NoticeBoardGui::instance()->update(1.0f);
     EXPECT_TRUE(log.has(test::logLine("EE", "NoticeBoardGui::create", "got null element")));
     EXPECT_TRUE(
         log.has(test::logLine("EE", "NoticeBoardGui::setActive", "failed creating window")));
