@@ -47,6 +47,23 @@ std::string EndGui::formatPlayTime(int64_t seconds) {
     return std::to_string(seconds / 60) + "min " + std::to_string(seconds % 60) + "sek";
 }
 
+EndGui::MoneyFigures EndGui::recordMoney() {
+    MoneyFigures figures;
+    Portfolio* portfolio = Portfolio::instance();
+    figures.savings = InvestmentCalculator::instance()->getBalance();
+    figures.cash = portfolio->getCash();
+    figures.stocks = portfolio->getStockValue();
+    figures.funds = portfolio->getFundValue();
+    figures.furniture = Room::instance()->getFurnitureValue();
+    Statistics* stats = Statistics::instance();
+    stats->set(StatisticType::FUNDS_ACCOUNT, figures.savings);
+    stats->set(StatisticType::FUNDS_CASH, figures.cash);
+    stats->set(StatisticType::FUNDS_STOCK, figures.stocks);
+    stats->set(StatisticType::FUNDS_FUNDS, figures.funds);
+    stats->set(StatisticType::FURNITURE_VALUE, figures.furniture);
+    return figures;
+}
+
 EndGui::EndGui(int64_t playSeconds) {
     const char* context = "EndGui::EndGui";
     Log::debug(context) << "game over, showing the end screen";
@@ -71,19 +88,8 @@ EndGui::EndGui(int64_t playSeconds) {
         Log::error(context) << "End Window has no Exit Button";
     }
 
-    Statistics* stats = Statistics::instance();
-    Portfolio* portfolio = Portfolio::instance();
-    const double savings = InvestmentCalculator::instance()->getBalance();
-    const double cash = portfolio->getCash();
-    const double stocks = portfolio->getStockValue();
-    const double funds = portfolio->getFundValue();
-    const double furniture = Room::instance()->getFurnitureValue();
-    stats->set(StatisticType::FUNDS_ACCOUNT, savings);
-    stats->set(StatisticType::FUNDS_CASH, cash);
-    stats->set(StatisticType::FUNDS_STOCK, stocks);
-    stats->set(StatisticType::FUNDS_FUNDS, funds);
-    stats->set(StatisticType::FURNITURE_VALUE, furniture);
-    stats->set(StatisticType::PLAY_TIME, static_cast<double>(playSeconds));
+    const auto [cash, savings, stocks, funds, furniture] = recordMoney();
+    Statistics::instance()->set(StatisticType::PLAY_TIME, static_cast<double>(playSeconds));
 
     if (m_stats) {
         const int64_t total =

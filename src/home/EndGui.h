@@ -26,6 +26,19 @@ public:
     // "62min 5sek" for 3725 seconds: whole minutes, then seconds.
     static std::string formatPlayTime(int64_t seconds);
 
+    // The player's money and furniture as they stand.
+    struct MoneyFigures {
+        double cash = 0;
+        double savings = 0;
+        double stocks = 0;
+        double funds = 0;
+        double furniture = 0;
+    };
+    // Reads them from the portfolio, the savings account and the room and
+    // copies them into the statistics (the achievements check the same
+    // figures every month).
+    static MoneyFigures recordMoney();
+
 private:
     // An amount right-aligned to "Stats" at height `y`.
     void addValue(const std::string& value, float y, unsigned int color);

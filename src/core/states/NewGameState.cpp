@@ -23,6 +23,7 @@
 #include "home/Room.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
+#include "sim/AchievementManager.h"
 #include "sim/DateManager.h"
 #include "sim/FlagSystem.h"
 #include "sim/RandomEventManager.h"
@@ -54,7 +55,8 @@ GameState::NewGameState* GameState::NewGameState::instance() {
 }
 
 void GameState::NewGameState::enter() {
-    // later: AchievementManager::instance();
+    // Built once: it reads its file and registers with the frame loop.
+    AchievementManager::instance();
     m_selected = -1;
     MenuWidgets* widgets = MenuWidgets::instance();
     GuiWindow* window = widgets->getWindow();
@@ -157,6 +159,8 @@ void GameState::NewGameState::startGame() {
     InvestmentCalculator::instance()->reload("investment.xml");
     Portfolio::instance()->setCash(4000);
     DateManager::instance()->reset();
+    // Every achievement can be earned again.
+    AchievementManager::instance()->reset();
     RandomEventManager::destroy();
     RandomEventManager::instance()->setDifficulty(difficulty.id);
     TutorialManager::instance()->setDifficulty(difficulty.id);
