@@ -1,0 +1,162 @@
+// Achievements: the conditions and their refusals, the monthly check at level
+// 3 (one a month, in file order, nothing given in the end month), what an
+// earned one gives, bad or switched-off data, and a new game.
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+
+#include <memory>
+#include <string>
+
+#include "TestSupport.h"
+#include "core/states/DifficultyLevel.h"
+#include "core/states/MenuState.h"
+#include "core/states/StateTestSupport.h"
+#include "gui/FiscoraCursor.h"
+#include "gui/GuiWindow.h"
+#include "home/FurnitureBase.h"
+#include "home/InvestmentCalculator.h"
+#include "home/Room.h"
+#include "sim/AchievementManager.h"
+#include "sim/DateManager.h"
+#include "sim/FlagSystem.h"
+#include "sim/Statistics.h"
+
+namespace {
+
+using F = FiscoraFlags;
+
+// The shipped achievements at level 3.
+class AchievementTest : public ::testing::Test {
+protected:
+    void start(int endMonth, const std::string& script) {
+        game = std::make_unique<statetest::Game>(script);
+        DifficultyLevel::instance()->set(3);
+        DateManager::instance()->load("date.xml");
+        DateManager::instance()->setEndDate(1, endMonth);
+        InvestmentCalculator::instance()->reload();
+        Room::instance()->create(3);
+        FlagSystem::instance()->reset();
+        manager = AchievementManager::instance();
+    }
+    void TearDown() override { AchievementManager::destroy(), Room::destroy(); }
+    // One month, polled as the frame loop does; returns the completed ids.
+    std::string playMonth() {
+        DateManager* clock = DateManager::instance();
+        for (clock->startMonth(); clock->getStopDate() && !clock->isEnded(); clock->update(1)) {
+            manager->update(0);
+        }
+        std::string ids;
+        for (const auto& achievement : manager->getAchievements()) {
+            ids += achievement->isCompleted() ? std::to_string(achievement->getId()) : "";
+        }
+        return ids;
+    }
+    // The id of the piece the room received last.
+    static int lastPiece() { return Room::instance()->getFurniture().back()->getId(); }
+
+    std::unique_ptr<statetest::Game> game;
+    AchievementManager* manager = nullptr;
+};
+
+}  // namespace
+
+TEST(AchievementCheckTest, KindsRefusalsAndBoundsIncluded) {
+    struct Case {
+        const char* xml;
+        double funds;  // FUNDS_FUNDS; LONB is raised two months ago
+        int check;     // -1: no condition
+        std::string line;
+    } cases[] = {
+        {"<stat key='FUNDS_FUNDS' atleast='1000'/>", 1000, 1, ""},
+        {"<stat key='FUNDS_FUNDS' atleast='1000'/>", 999.5, 0, ""},
+        {"<stat key='FUNDS_FUNDS' atmost='1000'/>", 1000, 1, ""},
+        {"<stat key='FUNDS_FUNDS' atmost='1000'/>", 1000.5, 0, ""},
+        {"<stat key='FUNDS_FUNDS' least='1'/>", 0, -1, "unknown value specifier"},
+        {"<flagRaisedDuringTime flag='LONB' months='2'/>", 0, 1, ""},
+        {"<flagRaisedDuringTime flag='LONB' months='3'/>", 0, 0, ""},
+        {"<flagLoweredDuringTime flag='SICK' months='0'/>", 0, 1, ""},
+        {"<flagLoweredDuringTime flag='LONB' months='0'/>", 0, 0, ""},
+        {"<needFlags><LONB/><lonb/></needFlags>", 0, 1, "found undefined flag, wont store"},
+        {"<needFlags><LONB/><SICK/></needFlags>", 0, 0, ""},
+        {"<alwaysTrue/>", 0, 1, ""},
+        {"<flagRaised flag='LONB'/>", 0, -1, "unknown check: flagRaised"},
+    };
+    FlagSystem::instance()->raise(F::LONB);
+    FlagSystem::instance()->monthCounter(F::LONB) = 2;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.xml);
+        Statistics::instance()->set(StatisticType::FUNDS_FUNDS, c.funds);
+        test::LogCapture log;
+        TiXmlDocument document;
+        document.Parse(c.xml);
+        auto condition = AchievementCheck::factory(document.RootElement());
+        EXPECT_EQ(condition ? condition->check() : -1, c.check);
+        EXPECT_EQ(log.lines().size(), c.line.empty() ? 0u : 1u);
+        EXPECT_TRUE(c.line.empty() || log.lines()[0].find("]\t\t" + c.line) != std::string::npos);
+    }
+}
+
+// Met in the first month, 0 and 3 complete a month apart; a flag raised
+// before the second month has counted three month changes at the fourth.
+TEST_F(AchievementTest, OneAMonthInFileOrderWithItsWindowFlagAndPiece) {
+    start(5, "3 clickon confirmButton\n");
+    InvestmentCalculator::instance()->deposit(2000);
+    Statistics::instance()->set(StatisticType::TOTAL_STOCK_PROFIT, 1);
+    EXPECT_EQ(playMonth(), "0");
+    GuiWindow* window = manager->getAchievement(0)->getWindow();
+    EXPECT_TRUE(window && InteractionalObject::getCursor()->getFocusObject() == window);
+    EXPECT_TRUE(FlagSystem::instance()->isRaised(F::ACHIEVEMENT_A));
+    EXPECT_EQ(lastPiece(), 161);
+    game->frames(4);
+    EXPECT_EQ(manager->getAchievement(0)->getWindow(), nullptr) << "its confirm button closes it";
+    EXPECT_EQ(InteractionalObject::getCursor()->getFocusObject(), nullptr);
+    FlagSystem::instance()->raise(F::HIGHHEALTH);
+    EXPECT_EQ(playMonth(), "03");
+    EXPECT_TRUE(FlagSystem::instance()->isRaised(F::ACHIEVEMENT_D) && lastPiece() == 72);
+    EXPECT_EQ(playMonth(), "03");
+    EXPECT_EQ(playMonth(), "034");
+}
+
+// In the end month it is only marked; a new game opens it again.
+TEST_F(AchievementTest, TheEndMonthGivesNothingAndANewGameStartsOver) {
+    start(2, "3 clickon New Game\n6 clickon Hard\n9 clickon Start\n");
+    EXPECT_EQ(playMonth(), "");
+    const auto furniture = Room::instance()->getFurniture().size();
+    InvestmentCalculator::instance()->deposit(2000);
+    EXPECT_EQ(playMonth(), "0");
+    EXPECT_EQ(manager->getAchievement(0)->getWindow(), nullptr);
+    EXPECT_FALSE(FlagSystem::instance()->isRaised(F::ACHIEVEMENT_A));
+    EXPECT_EQ(Room::instance()->getFurniture().size(), furniture);
+    StateMachine::instance()->changeState(GameState::MenuState::instance());
+    game->frames(11);
+    EXPECT_FALSE(manager->getAchievement(0)->isCompleted());
+}
+
+TEST(AchievementManagerTest, BadOrSwitchedOffDataEarnsNothing) {
+    const std::string on = "<c><Constants achievementsEnabled='yes'/></c>";
+    const struct {
+        std::string constants, file;  // no file when empty
+        std::size_t count;
+    } cases[] = {
+        {on, "", 0},
+        {on, "<a><achievement id='0'><alwaysTrue/></a>", 0},
+        {"<c><Constants achievementsEnabled='no'/></c>", "<a><achievement id='0'/></a>", 0},
+        {on, "<a><achievement id='0'><always/></achievement></a>", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.constants + c.file);
+        test::Installation install;
+        install.addFile("xml", "constants.xml", c.constants);
+        install.addFile("xml", c.file.empty() ? "none.xml" : "achievements.xml", c.file);
+        install.mount();
+        test::LogCapture log;
+        AchievementManager* manager = AchievementManager::instance();
+        EXPECT_EQ(manager->getAchievements().size(), c.count);
+        manager->monthChanged(DateManager::instance()->getCurrentDate());
+        Achievement* first = manager->getAchievement(0);
+        EXPECT_TRUE(c.count ? !first->isCompleted()
+                            : log.has(test::logLine("WW", "AchievementManager::getAchievement",
+                                                    "achievement with id 0 not found, returning "
+                                                    "null")));
+        AchievementManager::destroy();
+    }
+}
