@@ -38,6 +38,7 @@
 #include "sim/InfoManager.h"
 #include "sim/RandomEventManager.h"
 #include "sim/TimeLoader.h"
+#include "sim/TutorialManager.h"
 
 namespace {
 
@@ -278,7 +279,9 @@ void MainGui::play() {
         refuse("furniture block", INFO_POSITION);
         return;
     }
-    // later: if (beginner) TutorialManager::instance()->runIfHasntBeenRun(Tutorial::EVENTS);
+    if (beginner) {
+        TutorialManager::instance()->runIfHasntBeenRun(Tutorial::EVENTS);
+    }
     if (DateManager::instance()->getStopDate()) {
         return;
     }
@@ -410,9 +413,9 @@ void MainGui::showArrowAt(float x, float y) {
 
 void MainGui::updateHintArrow(float dt) {
     if (DifficultyLevel::value() == 1 && m_roomShown && inFlat()) {
-        // later: the budget arrow also waits for
-        // TutorialManager::instance()->hasRun(Tutorial::BUDGETB)
-        if (m_budgetPending && !m_budget) {
+        // The budget's tutorial explains where the arrow points.
+        if (m_budgetPending && !m_budget &&
+            TutorialManager::instance()->hasRun(Tutorial::BUDGETB)) {
             showArrowAt(ARROW_AT_BUDGET.x, ARROW_AT_BUDGET.y);
         } else if (!m_townNotVisited && !m_monthStarted) {
             showArrowAt(ARROW_AT_PLAY.x, ARROW_AT_PLAY.y);

@@ -67,6 +67,9 @@ public:
     // What the budget bought for the month; the condition rule reads it.
     MonthConsumption& getMonth() { return m_month; }
     Budget* getBudget() const { return m_budget; }
+    // The tutorial window on screen, or null; a tutorial that opens replaces it.
+    GuiWindow* getTutorialWindow() const { return m_tutorialWindow; }
+    void setTutorialWindow(GuiWindow* window) { m_tutorialWindow = window; }
     EndGui* getEndGui() const { return m_endGui; }
     // Wall-clock seconds since the game started.
     int64_t getPlaySeconds() const;
@@ -125,6 +128,8 @@ private:
 
     Budget* m_budget = nullptr;
     EndGui* m_endGui = nullptr;
+    // Owned by its tutorial.
+    GuiWindow* m_tutorialWindow = nullptr;
     MonthConsumption m_month;
     bool m_budgetDone = false;
     bool m_budgetPending = true;

@@ -7,6 +7,7 @@
 #include "core/Logic.h"
 #include "core/Singleton.h"
 
+class GuiBase;
 class GuiButton;
 class GuiWindow;
 class NoticeboardHelp;
@@ -56,6 +57,15 @@ private:
     NoticeBoardGui();
     ~NoticeBoardGui() override;
 
+    // Shows or hides the window with the pointer capture and the overlay.
+    void showWindow(bool open);
+    // The help page (true) or the achievement board (false).
+    void showPage(bool help);
+    // "Locked" above the board, which it would otherwise hide behind.
+    void showLocked();
+    // Takes the pointer back when a window opened over the board has closed.
+    void reclaimPointer();
+
     std::vector<GuiButton*> m_pageButtons;
     std::unique_ptr<GuiWindow> m_window;
     GuiButton* m_exitButton = nullptr;
@@ -63,4 +73,6 @@ private:
     std::unique_ptr<NoticeboardHelp> m_help;
     bool m_entering = true;
     float m_time = 0.0f;
+    // The board page's line of help, shown with the board.
+    GuiBase* m_boardText = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "core/Logic.h"
 
+class GuiBase;
 class GuiButton;
 class GuiWindow;
 class XmlReader;
@@ -29,4 +30,6 @@ private:
     std::unique_ptr<XmlReader> m_reader;
     GuiWindow* m_window = nullptr;
     bool m_blocked = true;
+    // The page's line of help.
+    GuiBase* m_text = nullptr;
 };

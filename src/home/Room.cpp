@@ -17,6 +17,7 @@
 #include "home/FurnitureData.h"
 #include "home/FurnitureGui.h"
 #include "home/MainGui.h"
+#include "home/NoticeBoardGui.h"
 #include "resource/ConstantManager.h"
 #include "resource/Randomizer.h"
 #include "resource/TextureLoader.h"
@@ -93,7 +94,8 @@ void Room::dealloc() {
     m_furniture.clear();
     delete m_door;
     m_door = nullptr;
-    // The notice-board window goes with the room once it exists.
+    // The board's window belongs to this flat; a new room builds it afresh.
+    NoticeBoardGui::destroy();
     delete m_noticeBoard;
     m_noticeBoard = nullptr;
     m_background.setSprite(nullptr);
@@ -230,6 +232,5 @@ void Room::doorAction() {
 }
 
 void Room::noticeBoardAction() {
-    // The notice-board window opens here once it exists.
-    Log::debug("Room::noticeBoardAction") << "notice board pressed";
+    NoticeBoardGui::instance()->setActive(true);
 }

@@ -45,15 +45,21 @@ public:
 
     // Opens the window (replacing the HUD's current tutorial window).
     void run();
-    // Closes the window without following the chain (a new game, a test).
+    // Closes the window without following the chain (a new game, a test);
+    // a tutorial it had hidden comes back.
     void close();
 
     // Counts the open time, enables the confirm button after the delay and
     // finishes the tutorial when it is pressed.
     void update(float dt) override;
 
+    // The key of its "id" attribute.
+    int getKey() const;
     bool hasBeenRun() const { return m_hasBeenRun; }
     bool isOpen() const { return m_window != nullptr; }
+    // Open and not hidden behind a later tutorial.
+    bool isShown() const;
+    bool isConfirmEnabled() const { return m_confirmEnabled; }
     GuiWindow* getWindow() const { return m_window.get(); }
     // Null while closed.
     GuiBase* getConfirmButton() const { return m_confirm; }
@@ -61,9 +67,21 @@ public:
     TiXmlElement* getElement() const { return m_element; }
 
 private:
+    friend class TutorialManager;
+
+    // Puts the open window on top, modal over the overlay; its delay starts
+    // over. Also used when a later tutorial has finished.
+    void show();
+    // Out of sight and out of the pointer's way, while a later one is shown.
+    void hide();
+    void finish();
+    void removeWindow();
+    void enableConfirm(bool enabled);
+
     TiXmlElement* m_element = nullptr;
     bool m_hasBeenRun = false;
     std::unique_ptr<GuiWindow> m_window;
     float m_seconds = 0.0f;
     GuiBase* m_confirm = nullptr;
+    bool m_confirmEnabled = false;
 };

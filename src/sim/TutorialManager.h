@@ -3,10 +3,12 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/Singleton.h"
 #include "sim/Tutorial.h"
 
+class InteractionalObject;
 class TiXmlElement;
 class XmlReader;
 
@@ -29,18 +31,39 @@ public:
     bool hasRun(int key) const;
     // True while any tutorial window is open.
     bool isAnyOpen() const;
+    // The open tutorials, the shown one last; the others wait hidden.
+    const std::vector<Tutorial*>& getOpen() const { return m_open; }
+    // Closes every open tutorial without following their chains.
+    void closeAll();
 
     bool isEnabled() const { return m_enabled; }
     const std::map<int, std::unique_ptr<Tutorial>>& getTutorials() const { return m_tutorials; }
 
 private:
+    friend class Tutorial;
+
     TutorialManager();
     ~TutorialManager() override;
 
     void parseActivePeriod();
+    // The tutorial about to open goes on top; the shown one is hidden.
+    void opening(Tutorial* tutorial);
+    void closed(Tutorial* tutorial, bool resume = true);
+    // The tutorial below comes back; with none left the screen gets back the
+    // pointer focus and the overlay it had before the first one opened.
+    void resumeTop();
 
     std::unique_ptr<XmlReader> m_reader;
     TiXmlElement* m_period = nullptr;
     std::map<int, std::unique_ptr<Tutorial>> m_tutorials;
     bool m_enabled = true;
+
+    std::vector<Tutorial*> m_open;
+    bool m_saved = false;
+    InteractionalObject* m_previousFocus = nullptr;
+    bool m_overlayWasShown = false;
+    float m_overlayWasDepth = 0.0f;
+    // Where the tutorials put the overlay, to tell it from someone else's.
+    float m_overlayDepth = 0.0f;
+    float m_overlayBelow = 0.0f;
 };

@@ -2,7 +2,7 @@
 // side file points at data/ as plain folders): every text file is UTF-8 that
 // Windows-1252 can hold, every XML file parses, the constants and depths are
 // there, every screen record builds without a warning, and every message can
-// be drawn in its font and fits its window.
+// be drawn in its font and fits its window, and so does every tutorial.
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
@@ -27,6 +27,7 @@
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
 #include "sim/InfoManager.h"
+#include "sim/TutorialManager.h"
 
 namespace fs = std::filesystem;
 
@@ -207,4 +208,46 @@ TEST(Content, EveryMessageExistsDrawsAndFitsItsWindow) {
     EXPECT_EQ(problems(log), "");
     // Nothing in the file that the game never shows.
     EXPECT_EQ(info->getInfos().size(), shown);
+}
+
+// Every level holds every tutorial (the notice board replays any of them),
+// each chain leads to one that the level holds, each picture is shipped and
+// each text is drawn in its font inside its box.
+TEST(Content, EveryTutorialOfEveryLevelBuildsQuietlyAndFits) {
+    statetest::Game game;
+    ASSERT_TRUE(game.ok());
+    test::LogCapture log;
+    TutorialManager* tutorials = TutorialManager::instance();
+    for (const char* period : {"1", "2", "3"}) {
+        tutorials->setDifficulty(period);
+        EXPECT_EQ(tutorials->getTutorials().size(), static_cast<std::size_t>(Tutorial::END - 1));
+        for (const auto& entry : tutorials->getTutorials()) {
+            std::string picture = "tutorial_" + Tutorial::toString(entry.first) + ".png";
+            std::transform(picture.begin(), picture.end(), picture.begin(), ::tolower);
+            SCOPED_TRACE(std::string(period) + " " + picture);
+            EXPECT_TRUE(fs::exists(kData / "gfx" / picture));
+            Tutorial* tutorial = entry.second.get();
+            if (const TiXmlElement* next =
+                    tutorial->getElement()->FirstChildElement("whenDoneTrigger")) {
+                EXPECT_TRUE(tutorials->getTutorials().count(
+                    Tutorial::fromString(xml::getAttributeString(next, "id"))));
+            }
+            tutorial->run();
+            GuiWindow* window = tutorial->getWindow();
+            ASSERT_NE(window, nullptr);
+            auto* box = dynamic_cast<GuiTextBox*>(window->findChild("Text"));
+            ASSERT_TRUE(box && box->getParagraphs().size() == 1u);
+            const auto& paragraph = box->getParagraphs().front();
+            ASSERT_NE(paragraph.drawn, nullptr);
+            EXPECT_TRUE(paragraph.drawn->hasFont()) << "a character the font lacks";
+            EXPECT_LE(lineCount(paragraph.text) * paragraph.drawn->getHeight(),
+                      box->getTextHeight())
+                << paragraph.text;
+            EXPECT_LE(paragraph.position.x + paragraph.drawn->getWidth(),
+                      window->getPosition().x + window->getSize().x - 8)
+                << paragraph.text;
+            tutorial->close();
+        }
+    }
+    EXPECT_EQ(problems(log), "");
 }

@@ -45,8 +45,9 @@ void expectInOrder(const Outcome& run, const std::vector<std::string>& lines) {
 }  // namespace
 
 // One start of the program walks the menus as a player would: help and
-// back, the quit question denied, the three levels of a new game, the flat,
-// out through its door to the town and home again.
+// back, the quit question denied, the three levels of a new game, the flat
+// behind its welcome tutorial, out through its door to the town and home
+// again.
 TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
     test::TempDir dir;
     const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
@@ -67,14 +68,19 @@ TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
                                           "60 clickon Hard\n"
                                           "66 shot hard\n"
                                           "68 clickon Start\n"
-                                          "74 shot flat\n"
-                                          "120 clickon door\n"
-                                          "126 clickon confirmButton\n"
-                                          "132 shot town\n"
-                                          "134 clickon exitButton\n"
-                                          "140 clickon Lägenhet\n"
-                                          "150 shot home\n"
-                                          "154 key escape down\n");
+                                          "74 shot welcome\n"
+                                          // its button opens after two seconds
+                                          "175 clickon confirmButton\n"
+                                          // the pointer back beside the door
+                                          "177 move 565 175\n"
+                                          "180 shot flat\n"
+                                          "226 clickon door\n"
+                                          "232 clickon confirmButton\n"
+                                          "238 shot town\n"
+                                          "240 clickon exitButton\n"
+                                          "246 clickon Lägenhet\n"
+                                          "256 shot home\n"
+                                          "260 key escape down\n");
     EXPECT_EQ(run.status, 0);
     expectInOrder(run, {
                            test::logLine("II", "WinMain", "-window"),
@@ -90,7 +96,7 @@ TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
                        });
     EXPECT_EQ(run.find("[EE] "), -1) << "the shipped game logs no error";
     for (const char* name : {"menu", "help", "back", "quit", "after", "easy", "normal", "hard",
-                             "flat", "town", "home"}) {
+                             "welcome", "flat", "town", "home"}) {
         expectScreen(run, name);
     }
     Picture menu(run.shot("menu")), help(run.shot("help")), back(run.shot("back"));
@@ -120,6 +126,10 @@ TEST(GameRun, MenusQuitQuestionAndNewGameInOneRun) {
     EXPECT_EQ(flat.at(5, 5), 0xFF45697Eu);
     EXPECT_EQ(flat.at(795, 300), 0xFF45697Eu);
     EXPECT_GT(differences(flat, menu, 0, 0, 800, 600), 400000);
+    Picture welcome(run.shot("welcome"));
+    ASSERT_TRUE(welcome.ok());
+    EXPECT_LT(brightness(welcome, 0, 450, 100, 520), brightness(flat, 0, 450, 100, 520) * 0.7)
+        << "the tutorial darkens the flat";
     EXPECT_GT(differences(town, flat, 0, 0, 800, 600), 400000) << "the door leads to town";
     EXPECT_EQ(differences(home, flat, 0, 0, 800, 600), 0) << "and home again to the same flat";
 }

@@ -1,6 +1,6 @@
 // A first month of an easy game, played through the real program: the
-// budget with food bought, Play, the month running to its end, and the next
-// Play asking for the next budget.
+// flat's tutorials, the budget with food bought, Play and its tutorial, the
+// month running to its end, and the next Play asking for the next budget.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,25 +17,36 @@ TEST(GameRun, AFirstMonthFromBudgetToTheNextBudget) {
     const Outcome run = gametest::runGame(FISCORA_GAME_EXE, dir.path(),
                                           "5 clickon New Game\n"
                                           "10 clickon Start\n"
-                                          "20 clickon Cash Button\n"
-                                          "26 clickon exitButton\n"
-                                          "30 clickon consumption tab\n"
+                                          // the flat's six tutorials, each
+                                          // closable after two seconds
+                                          "115 clickon confirmButton\n"
+                                          "220 clickon confirmButton\n"
+                                          "325 clickon confirmButton\n"
+                                          "430 clickon confirmButton\n"
+                                          "535 clickon confirmButton\n"
+                                          "640 clickon confirmButton\n"
+                                          "650 clickon Cash Button\n"
+                                          "656 clickon exitButton\n"
+                                          "660 clickon consumption tab\n"
                                           // the food slider's handle (where
                                           // the budget's page puts it) to
                                           // the end of its track
-                                          "35 move 402 222\n"
-                                          "36 press left\n"
-                                          "40 move 700 222\n"
-                                          "44 release left\n"
-                                          "50 clickon BuyButton\n"
-                                          "56 clickon confirmButton\n"
-                                          "62 clickon ok\n"
-                                          "68 clickon exitButton\n"
-                                          "74 clickon Play Button\n"
-                                          "150 shot midmonth\n"
-                                          "500 clickon Play Button\n"
-                                          "506 shot nextplay\n"
-                                          "510 key escape down\n");
+                                          "665 move 402 222\n"
+                                          "666 press left\n"
+                                          "670 move 700 222\n"
+                                          "674 release left\n"
+                                          "680 clickon BuyButton\n"
+                                          "686 clickon confirmButton\n"
+                                          "692 clickon ok\n"
+                                          "698 clickon exitButton\n"
+                                          "704 clickon Play Button\n"
+                                          // the events tutorial of the first
+                                          // month, while the month runs
+                                          "809 clickon confirmButton\n"
+                                          "820 shot midmonth\n"
+                                          "1130 clickon Play Button\n"
+                                          "1136 shot nextplay\n"
+                                          "1140 key escape down\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.find("[EE] "), -1);
     int at = 0;

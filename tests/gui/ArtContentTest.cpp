@@ -60,7 +60,26 @@ static const char* const kSizes =
     "*shop_fund2.png 82 82 *shop_logo_lena.png 240 90 *shop_logo_teknik.png 240 90 "
     "*shop_logo_bank.png 240 90 *shop_keeper_lena.png 200 260 *shop_keeper_teknik.png 200 260 "
     "*shop_keeper_bank.png 200 260 sprite_shop_lena.png 802 602 sprite_shop_teknik.png 802 602 "
-    "sprite_shop_bank.png 802 602";
+    "sprite_shop_bank.png 802 602 *achievement_0_unlocked.png 190 120 "
+    "*achievement_0_locked.png 190 120 *achievement_0_big.png 160 160 "
+    "*achievement_1_unlocked.png 190 120 *achievement_1_locked.png 190 120 "
+    "*achievement_1_big.png 160 160 *achievement_2_unlocked.png 190 120 "
+    "*achievement_2_locked.png 190 120 *achievement_2_big.png 160 160 "
+    "*achievement_3_unlocked.png 190 120 *achievement_3_locked.png 190 120 "
+    "*achievement_3_big.png 160 160 *achievement_4_unlocked.png 190 120 "
+    "*achievement_4_locked.png 190 120 *achievement_4_big.png 160 160 "
+    "*achievement_5_unlocked.png 190 120 *achievement_5_locked.png 190 120 "
+    "*achievement_5_big.png 160 160 *achievement_6_unlocked.png 190 120 "
+    "*achievement_6_locked.png 190 120 *achievement_6_big.png 160 160 "
+    "*achievement_7_unlocked.png 190 120 *achievement_7_locked.png 190 120 "
+    "*achievement_7_big.png 160 160 *achievement_8_unlocked.png 190 120 "
+    "*achievement_8_locked.png 190 120 *achievement_8_big.png 160 160 *gui_nb_help.png 160 44 "
+    "*gui_nb_achiev.png 160 44 *gui_help_entry.png 270 40 *gui_noticeboard_title.png 240 50 "
+    "*tutorial_welcome.png 200 150 *tutorial_gui.png 200 150 *tutorial_budgeta.png 200 150 "
+    "*tutorial_budgetb.png 200 150 *tutorial_insurance.png 200 150 *tutorial_stores.png 200 150 "
+    "*tutorial_events.png 200 150 *tutorial_savings.png 200 150 *tutorial_furniture.png 200 150 "
+    "*tutorial_stock.png 200 150 *tutorial_fundsa.png 200 150 *tutorial_fundsb.png 200 150 "
+    "*tutorial_noticeboard.png 200 150";
 
 // The greatest difference of one channel (alpha included) between two pixels.
 static int channelDistance(uint32_t a, uint32_t b) {
@@ -79,7 +98,7 @@ TEST(ArtContent, EveryImageDecodesWithAlphaAtItsSizeAndCutOnesKeepTheirMarginCle
     for (int width = 0, height = 0; fields >> file >> width >> height;) {
         sizes[file] = {width, height};
     }
-    ASSERT_EQ(sizes.size(), 134u);
+    ASSERT_EQ(sizes.size(), 178u);
     for (const auto& entry : std::filesystem::directory_iterator(kGfx)) {
         const std::string name = entry.path().filename().string();
         if (entry.path().extension() != ".png" && entry.path().extension() != ".bmp") {

@@ -30,6 +30,7 @@
 #include "sim/StatisticType.h"
 #include "sim/Statistics.h"
 #include "sim/TimeLoader.h"
+#include "sim/TutorialManager.h"
 
 namespace {
 
@@ -162,7 +163,7 @@ void GameState::NewGameState::startGame() {
     AchievementManager::instance()->reset();
     RandomEventManager::destroy();
     RandomEventManager::instance()->setDifficulty(difficulty.id);
-    // later: TutorialManager::instance()->setDifficulty(difficulty.id);
+    TutorialManager::instance()->setDifficulty(difficulty.id);
     DifficultyLevel::instance()->set(std::atoi(difficulty.id.c_str()));
     InteractionalObject::getCursor()->setFocusObject(nullptr);
     MenuWidgets::instance()->getWindow()->setVisible(false);

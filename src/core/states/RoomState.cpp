@@ -4,6 +4,7 @@
 #include "core/SoundPlayer.h"
 #include "core/SoundRegistry.h"
 #include "core/StreamPlayer.h"
+#include "core/states/DifficultyLevel.h"
 #include "engine/hge.h"
 #include "gui/GuiButton.h"
 #include "home/InvestmentCalculator.h"
@@ -11,6 +12,7 @@
 #include "home/Room.h"
 #include "resource/ConstantManager.h"
 #include "sim/RandomEventManager.h"
+#include "sim/TutorialManager.h"
 
 GameState::RoomState* GameState::RoomState::instance() {
     static RoomState* state = new RoomState;
@@ -19,10 +21,10 @@ GameState::RoomState* GameState::RoomState::instance() {
 
 void GameState::RoomState::enter() {
     StreamPlayer::instance()->stopAll();
-    // clang-format off
-    // later: if (DifficultyLevel::value() == 1 && Room::exists()) TutorialManager::instance()->runIfHasntBeenRun(Tutorial::FURNITURE);
+    if (DifficultyLevel::value() == 1 && Room::exists()) {
+        TutorialManager::instance()->runIfHasntBeenRun(Tutorial::FURNITURE);
+    }
     InvestmentCalculator::instance()->setUp();
-    // clang-format on
     Room* room = Room::instance();
     room->setVisible(true);
     room->setFurnitureActive(true);
@@ -33,9 +35,7 @@ void GameState::RoomState::enter() {
         door->setActive(true, true);
     }
     RandomEventManager::instance()->refreshIcons();
-    // clang-format off
-    // later: TutorialManager::instance()->runIfHasntBeenRun(Tutorial::WELCOME);
-    // clang-format on
+    TutorialManager::instance()->runIfHasntBeenRun(Tutorial::WELCOME);
     MainGui::instance()->showRoomParts(true);
     if (door) {
         const hgeVector at = door->getPosition();

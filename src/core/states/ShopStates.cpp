@@ -4,20 +4,13 @@
 #include "core/StreamPlayer.h"
 #include "core/states/DifficultyLevel.h"
 #include "home/ShopGui.h"
-
-namespace {
-
-// Tutorial keys.
-const int TUTORIAL_STORES = 5;
-const int TUTORIAL_SAVINGS = 7;
-
-}  // namespace
+#include "sim/TutorialManager.h"
 
 void GameState::ShopState::enter() {
     StreamPlayer::instance()->play(m_music);
-    // clang-format off
-    // later: if (DifficultyLevel::value() == 1) TutorialManager::instance()->runIfHasntBeenRun(m_tutorial);
-    // clang-format on
+    if (DifficultyLevel::value() == 1) {
+        TutorialManager::instance()->runIfHasntBeenRun(m_tutorial);
+    }
     delete m_shop;
     m_shop = new ShopGui(m_shopName, "shop.xml");
 }
@@ -33,7 +26,7 @@ void GameState::ShopState::exit() {
     m_shop = nullptr;
 }
 
-GameState::BankState::BankState() : ShopState(SoundKey::Store2Music, TUTORIAL_SAVINGS, "Bank") {}
+GameState::BankState::BankState() : ShopState(SoundKey::Store2Music, Tutorial::SAVINGS, "Bank") {}
 
 GameState::BankState* GameState::BankState::instance() {
     static BankState* state = new BankState;
@@ -41,7 +34,7 @@ GameState::BankState* GameState::BankState::instance() {
 }
 
 GameState::ElectronicStoreState::ElectronicStoreState()
-    : ShopState(SoundKey::Store1Music, TUTORIAL_STORES, "Electronic Shop") {}
+    : ShopState(SoundKey::Store1Music, Tutorial::STORES, "Electronic Shop") {}
 
 GameState::ElectronicStoreState* GameState::ElectronicStoreState::instance() {
     static ElectronicStoreState* state = new ElectronicStoreState;
@@ -49,7 +42,7 @@ GameState::ElectronicStoreState* GameState::ElectronicStoreState::instance() {
 }
 
 GameState::FurnitureStoreState::FurnitureStoreState()
-    : ShopState(SoundKey::Store1Music, TUTORIAL_STORES, "Furniture Shop") {}
+    : ShopState(SoundKey::Store1Music, Tutorial::STORES, "Furniture Shop") {}
 
 GameState::FurnitureStoreState* GameState::FurnitureStoreState::instance() {
     static FurnitureStoreState* state = new FurnitureStoreState;

@@ -24,6 +24,7 @@
 #include "resource/ConstantManager.h"
 #include "resource/Encoding.h"
 #include "sim/InfoManager.h"
+#include "sim/TutorialManager.h"
 
 using Menu = GameState::MenuState;
 using NewGame = GameState::NewGameState;
@@ -132,7 +133,10 @@ TEST(NewGameState, ATourOfTheMenusEndsInTheFlatAtTheChosenLevel) {
     game.frames(4);
     EXPECT_EQ(current(), Room::instance());
     EXPECT_EQ(DifficultyLevel::value(), 2);
-    EXPECT_FALSE(focus() || window->isVisible()) << "the menu lets go of the pointer";
+    EXPECT_FALSE(focus() == window || window->isVisible()) << "the menu lets go of the pointer";
+    ASSERT_TRUE(TutorialManager::instance()->isAnyOpen());
+    EXPECT_EQ(focus(), TutorialManager::instance()->getOpen().back()->getWindow())
+        << "the welcome tutorial takes it";
     EXPECT_TRUE(screen->getButtons().empty() && screen->getDifficulties().empty())
         << "its pictures and levels die when it leaves";
 }
