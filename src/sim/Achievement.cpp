@@ -76,6 +76,7 @@ bool Achievement::check() {
     const int flag = FiscoraFlags::ACHIEVEMENT_A + id;
     if (id >= 0 && flag <= FiscoraFlags::ACHIEVEMENT_I) {
         FlagSystem::instance()->raise(static_cast<FiscoraFlags::_enum>(flag));
+        Log::debug("Achievement::check") << "raised " << FiscoraFlags::toString(flag);
     } else {
         Log::warning("Achievement::check") << "no flag for achievement " << id;
     }
