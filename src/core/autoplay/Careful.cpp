@@ -13,11 +13,13 @@
 #include "core/states/NewGameState.h"
 #include "core/states/RoomState.h"
 #include "gui/GuiSlider.h"
-#include "gui/Slider.h"
 #include "gui/GuiWindow.h"
+#include "gui/Slider.h"
 #include "home/EndGui.h"
 #include "home/MainGui.h"
 #include "home/Portfolio.h"
+#include "sim/Achievement.h"
+#include "sim/AchievementManager.h"
 #include "sim/Budget.h"
 #include "sim/DateManager.h"
 #include "sim/GuiReportBill.h"
@@ -43,7 +45,16 @@ const int BUDGET_TRIES = 40;
 
 }  // namespace
 
-Careful::Careful(int level) : m_level(level) {}
+Careful::Careful(int level)
+    : m_level(level), m_shopper(std::make_unique<Shopper>(level, false, PIECES)) {}
+
+void Careful::setShopper(std::unique_ptr<Shopper> shopper) {
+    m_shopper = std::move(shopper);
+}
+
+int Careful::errandMoney(int cash) const {
+    return cash - m_expenses - BUFFER;
+}
 
 Careful::~Careful() = default;
 
@@ -52,7 +63,7 @@ int Careful::consumption(int, int norm, int) const {
 }
 
 int Careful::savings(int cash, int expenses) const {
-    return std::max(0, cash - expenses - BUFFER);
+    return std::max(0, cash - expenses - BUFFER - m_shopper->reserve());
 }
 
 bool Careful::paysBill(int amount, int cash) const {
@@ -67,10 +78,7 @@ bool Careful::answers(const std::string& name) const {
     if (name == "Consumptions" || name == "Savings") {
         return true;
     }
-    if (m_shopper) {
-        return m_shopper->answers(name);
-    }
-    return false;
+    return m_shopper->answers(name);
 }
 
 void Careful::decide(Hand& hand) {
@@ -101,12 +109,16 @@ void Careful::decide(Hand& hand) {
         return;
     }
     MainGui* gui = MainGui::instance();
-    if (m_shopper && m_shopper->isOut()) {
+    const bool running = DateManager::exists() && DateManager::instance()->getStopDate();
+    if (running && !m_monthRunning) {
+        m_shopper->newMonth();
+    }
+    m_monthRunning = running;
+    if (m_shopper->isOut()) {
         m_shopper->act(hand);
         return;
     }
-    if (state != GameState::RoomState::instance() ||
-        (DateManager::exists() && DateManager::instance()->getStopDate())) {
+    if (state != GameState::RoomState::instance() || running) {
         return;
     }
     if (Budget* budget = gui->getBudget()) {
@@ -119,7 +131,8 @@ void Careful::decide(Hand& hand) {
         }
         return;
     }
-    if (m_shopper && m_shopper->act(hand)) {
+    m_shopper->plan(errandMoney(cash()));
+    if (m_shopper->act(hand)) {
         return;
     }
     if (hand.click(Screen::find("Play Button"))) {
@@ -159,6 +172,15 @@ bool Careful::closeWindows(Hand& hand) {
             say() << "closes the guide " << Tutorial::toString(tutorial->getKey());
         }
         return true;
+    }
+    if (AchievementManager::exists()) {
+        for (const auto& achievement : AchievementManager::instance()->getAchievements()) {
+            GuiBase* confirm = Screen::child(achievement->getWindow(), "confirmButton");
+            if (confirm && hand.click(confirm)) {
+                say() << "closes the achievement " << achievement->getTitle();
+                return true;
+            }
+        }
     }
     InfoManager* info = InfoManager::exists() ? InfoManager::instance() : nullptr;
     if (!info || !info->isOpen()) {
@@ -228,25 +250,6 @@ bool Careful::answerReport(Hand& hand, GuiReportInterface* report) {
     return true;
 }
 
-bool Careful::setSlider(Hand& hand, GuiSlider* slider, int value) {
-    if (!slider || !slider->getHandle()) {
-        return false;
-    }
-    const int steps = slider->getSteps();
-    value = std::clamp(value, 0, steps);
-    const int tolerance = std::max(1, steps / 100);
-    if (std::abs(slider->getValue() - value) <= tolerance) {
-        return false;
-    }
-    float x = 0;
-    float y = 0;
-    if (!Screen::centre(slider->getHandle(), x, y)) {
-        return false;
-    }
-    hand.drag(x, y, Screen::sliderX(slider, value), y);
-    return true;
-}
-
 bool Careful::makeBudget(Hand& hand, Budget* budget) {
     if (budget != m_budget) {
         m_budget = budget;
@@ -276,7 +279,7 @@ bool Careful::makeBudget(Hand& hand, Budget* budget) {
             auto* slider = dynamic_cast<GuiSlider*>(page->findChild(needs[i].first));
             const int want =
                 std::clamp(consumption(i, needs[i].second, left), 0, std::max(left, 0));
-            if (setSlider(hand, slider, want)) {
+            if (hand.setSlider(slider, want)) {
                 return true;
             }
             bought[i] = slider ? slider->getValue() : 0;
@@ -288,6 +291,7 @@ bool Careful::makeBudget(Hand& hand, Budget* budget) {
         }
         return true;
     }
+    m_expenses = budget->getExpensesTotal();
     GuiBase* savingsPage = window ? window->findChild("savings") : nullptr;
     const int target = savings(cash(), budget->getExpensesTotal());
     if (!m_saved && savingsPage && target > 0) {
@@ -295,7 +299,7 @@ bool Careful::makeBudget(Hand& hand, Budget* budget) {
             return hand.click(Screen::child(window, "savings tab"));
         }
         auto* slider = dynamic_cast<GuiSlider*>(savingsPage->findChild("Savings Slider"));
-        if (setSlider(hand, slider, target)) {
+        if (hand.setSlider(slider, target)) {
             return true;
         }
         if (hand.click(Screen::child(savingsPage, "BuyButton"))) {

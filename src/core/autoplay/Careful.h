@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "core/autoplay/Style.h"
@@ -38,30 +39,35 @@ public:
     virtual bool acceptsEvent(int value, int cash) const;
     // Whether to answer yes to the message or question `name`.
     virtual bool answers(const std::string& name) const;
+    // What an errand in town may cost.
+    virtual int errandMoney(int cash) const;
 
     // The cash kept back when saving.
     static constexpr int BUFFER = 3000;
     // The most a "cheap" event may cost.
     static constexpr int CHEAP = 600;
+    // How many pieces of furniture it buys in a game.
+    static constexpr int PIECES = 4;
 
 protected:
     int level() const { return m_level; }
-    Shopper* shopper() const { return m_shopper; }
-    void setShopper(Shopper* shopper) { m_shopper = shopper; }
+    // The last budget's fixed bills.
+    int expenses() const { return m_expenses; }
+    void setShopper(std::unique_ptr<Shopper> shopper);
 
 private:
     bool leaveGame(Hand& hand);
     bool closeWindows(Hand& hand);
     bool answerReports(Hand& hand);
     bool makeBudget(Hand& hand, Budget* budget);
-    // Drags the slider toward `value`; false when it is there already.
-    bool setSlider(Hand& hand, GuiSlider* slider, int value);
     bool answerReport(Hand& hand, GuiReportInterface* report);
 
     int m_level;
     bool m_finished = false;
     bool m_quitting = false;
-    Shopper* m_shopper = nullptr;
+    std::unique_ptr<Shopper> m_shopper;
+    bool m_monthRunning = false;
+    int m_expenses = 0;
     // The budget being made, and how often each of its steps was tried, so
     // that a step the game keeps refusing is given up.
     const Budget* m_budget = nullptr;

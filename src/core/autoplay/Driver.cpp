@@ -99,18 +99,25 @@ Driver::~Driver() = default;
 void Driver::stop(const std::string& why) {
     Log::info(CONTEXT) << "stops: " << why;
     m_hand = Hand();
+    // A frame more, so that a screenshot asked for now is still taken.
+    m_hand.wait(1);
     m_hand.quit();
     m_stopped = true;
 }
 
-void Driver::watchCalendar() {
+void Driver::watchCalendar(int frame, std::vector<engine::AutopilotCommand>& out) {
     const bool running = DateManager::exists() && DateManager::instance()->getStopDate();
     if (m_monthRunning && !running) {
         ++m_months;
         const int cash = Portfolio::exists() ? Portfolio::instance()->getCash() : 0;
         Log::info(CONTEXT) << "month " << m_months << " over, cash " << money::kr(cash);
         if (m_settings.shots) {
-            m_hand.shot("autoplay_month" + std::to_string(m_months));
+            // At once, before the hand reaches for the month's reports.
+            engine::AutopilotCommand shot;
+            shot.frame = frame;
+            shot.type = engine::AutopilotCommand::Type::SHOT;
+            shot.name = "autoplay_month" + std::to_string(m_months);
+            out.push_back(shot);
         }
         if (m_settings.months > 0 && m_months >= m_settings.months) {
             stop(std::to_string(m_months) + " months played");
@@ -121,7 +128,7 @@ void Driver::watchCalendar() {
 
 void Driver::frame(int frame, std::vector<engine::AutopilotCommand>& out) {
     if (!m_stopped) {
-        watchCalendar();
+        watchCalendar(frame, out);
     }
     if (!m_stopped && m_settings.frames > 0 && frame >= m_settings.frames) {
         stop(std::to_string(frame) + " frames played");

@@ -42,7 +42,7 @@ public:
     int monthsPlayed() const { return m_months; }
 
 private:
-    void watchCalendar();
+    void watchCalendar(int frame, std::vector<engine::AutopilotCommand>& out);
     void stop(const std::string& why);
 
     Settings m_settings;

@@ -1,7 +1,12 @@
 #include "core/autoplay/Hand.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "core/autoplay/Screen.h"
 #include "engine/hge.h"
+#include "gui/GuiSlider.h"
+#include "gui/Slider.h"
 
 namespace autoplay {
 
@@ -18,7 +23,7 @@ void Hand::add(Type::_enum type, int after, float x, float y, int key, bool down
     m_steps.push_back(step);
 }
 
-bool Hand::click(GuiBase* widget) {
+bool Hand::click(InteractionalObject* widget) {
     float x = 0;
     float y = 0;
     if (!Screen::centre(widget, x, y)) {
@@ -29,20 +34,39 @@ bool Hand::click(GuiBase* widget) {
 }
 
 void Hand::clickAt(float x, float y) {
-    add(Type::MOVE, 2, x, y);
+    add(Type::MOVE, 1, x, y);
     add(Type::PRESS, 1, 0, 0, HGEK_LBUTTON);
     add(Type::RELEASE, PAUSE, 0, 0, HGEK_LBUTTON);
 }
 
 void Hand::drag(float x1, float y1, float x2, float y2) {
-    add(Type::MOVE, 2, x1, y1);
-    add(Type::PRESS, 2, 0, 0, HGEK_LBUTTON);
+    add(Type::MOVE, 1, x1, y1);
+    add(Type::PRESS, 1, 0, 0, HGEK_LBUTTON);
     const int steps = 3;
     for (int i = 1; i <= steps; ++i) {
         const float t = static_cast<float>(i) / steps;
         add(Type::MOVE, 1, x1 + (x2 - x1) * t, y1 + (y2 - y1) * t);
     }
     add(Type::RELEASE, PAUSE, 0, 0, HGEK_LBUTTON);
+}
+
+bool Hand::setSlider(GuiSlider* slider, int value) {
+    if (!slider || !slider->getHandle()) {
+        return false;
+    }
+    const int steps = slider->getSteps();
+    value = std::clamp(value, 0, steps);
+    const int tolerance = std::max(1, steps / 100);
+    if (std::abs(slider->getValue() - value) <= tolerance) {
+        return false;
+    }
+    float x = 0;
+    float y = 0;
+    if (!Screen::centre(slider->getHandle(), x, y)) {
+        return false;
+    }
+    drag(x, y, Screen::sliderX(slider, value), y);
+    return true;
 }
 
 void Hand::move(float x, float y) {

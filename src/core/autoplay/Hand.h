@@ -6,7 +6,8 @@
 
 #include "engine/Autopilot.h"
 
-class GuiBase;
+class GuiSlider;
+class InteractionalObject;
 
 namespace autoplay {
 
@@ -17,10 +18,13 @@ class Hand {
 public:
     // Moves to the widget's centre, presses and releases; false (nothing
     // done) when the widget is not on screen.
-    bool click(GuiBase* widget);
+    bool click(InteractionalObject* object);
     void clickAt(float x, float y);
     // Presses at (x1, y1), moves to (x2, y2) in a few steps and releases.
     void drag(float x1, float y1, float x2, float y2);
+    // Drags the slider's handle toward `value`; false when it is near
+    // enough already (a hundredth of its range) or cannot be dragged.
+    bool setSlider(GuiSlider* slider, int value);
     void move(float x, float y);
     // A key (virtual key code) pressed and released.
     void key(int virtualKey);
@@ -34,7 +38,7 @@ public:
     void take(int frame, std::vector<engine::AutopilotCommand>& out);
 
     // How many frames the hand rests after a click or a drag.
-    static constexpr int PAUSE = 4;
+    static constexpr int PAUSE = 3;
 
 private:
     struct Step {

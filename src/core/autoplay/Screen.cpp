@@ -59,7 +59,7 @@ std::vector<GuiBase*> Screen::reachable() {
     return found;
 }
 
-bool Screen::centre(GuiBase* widget, float& x, float& y) {
+bool Screen::centre(InteractionalObject* widget, float& x, float& y) {
     if (!widget) {
         return false;
     }

@@ -5,6 +5,7 @@
 
 class GuiBase;
 class GuiSlider;
+class InteractionalObject;
 
 namespace autoplay {
 
@@ -19,7 +20,7 @@ public:
     // Every widget that can be clicked now (under the focus window if any).
     static std::vector<GuiBase*> reachable();
     // The centre of `widget` on screen; false for null.
-    static bool centre(GuiBase* widget, float& x, float& y);
+    static bool centre(InteractionalObject* object, float& x, float& y);
     static bool isReachable(GuiBase* widget);
     // The screen x at which the handle of `slider` takes `value`.
     static float sliderX(const GuiSlider* slider, int value);

@@ -15,6 +15,7 @@ public:
     int consumption(int need, int norm, int cash) const override;
     int savings(int cash, int expenses) const override;
     bool acceptsEvent(int value, int cash) const override;
+    int errandMoney(int cash) const override;
 
     // The share of the food norm it buys, in percent.
     static constexpr int FOOD_PERCENT = 40;
