@@ -53,9 +53,18 @@ bool Placer::act(Hand& hand) {
             break;
         }
     }
-    if (!blocked) {
+    return blocked && moveAway(hand, blocked);
+}
+
+bool Placer::uncover(Hand& hand, InteractionalObject* target) {
+    auto* piece = dynamic_cast<FurnitureBase*>(Screen::hit(target));
+    if (!piece) {
         return false;
     }
+    return moveAway(hand, piece);
+}
+
+bool Placer::moveAway(Hand& hand, FurnitureBase* blocked) {
     // Right after a window or the door the flat ignores the pointer a while.
     if (GameState::RoomState::instance()->isInputDelayed()) {
         return true;
@@ -75,8 +84,9 @@ bool Placer::act(Hand& hand) {
     hgeRect box;
     blocked->getBoundingBox(box);
     const hgeVector to = blocked->getGrid()->gridToScreen(spot, true);
-    Log::info("Autoplay") << "moves " << blocked->getName() << " to a free spot " << spot.x << ","
-                          << spot.y;
+    Log::info("Autoplay") << "moves " << blocked->getName()
+                          << (blocked->isBlocked() ? " (red)" : " (in the way)") << " to " << spot.x
+                          << "," << spot.y;
     hand.drag(x, y, to.x + (box.x2 - box.x1) * 0.5f, to.y);
     return true;
 }

@@ -72,6 +72,16 @@ bool Screen::centre(InteractionalObject* widget, float& x, float& y) {
     return true;
 }
 
+InteractionalObject* Screen::hit(InteractionalObject* target) {
+    const FiscoraCursor* cursor = FiscoraCursor::live();
+    if (!cursor || !target) {
+        return nullptr;
+    }
+    hgeRect box;
+    target->getBoundingBox(box);
+    return cursor->hitTest(hgeVector((box.x1 + box.x2) * 0.5f, (box.y1 + box.y2) * 0.5f));
+}
+
 float Screen::sliderX(const GuiSlider* slider, int value) {
     const Slider* handle = slider ? slider->getHandle() : nullptr;
     if (!handle) {

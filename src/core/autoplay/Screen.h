@@ -22,6 +22,9 @@ public:
     // The centre of `widget` on screen; false for null.
     static bool centre(InteractionalObject* object, float& x, float& y);
     static bool isReachable(GuiBase* widget);
+    // What a click at the centre of `target` would reach: `target`, or
+    // whatever stands over it; null when nothing is there.
+    static InteractionalObject* hit(InteractionalObject* target);
     // The screen x at which the handle of `slider` takes `value`.
     static float sliderX(const GuiSlider* slider, int value);
 };

@@ -130,7 +130,8 @@ bool Shopper::act(Hand& hand) {
             m_cashBefore = cash();
             say() << "goes to town for " << errandName(errand) << " with " << money::kr(m_money);
         }
-        return Room::exists() && hand.click(Room::instance()->getDoor());
+        GuiBase* door = Room::exists() ? Room::instance()->getDoor() : nullptr;
+        return m_placer.uncover(hand, door) || hand.click(door);
     }
     if (state == GameState::TownState::instance()) {
         m_out = true;
