@@ -7,6 +7,7 @@
 #include "core/SoundRegistry.h"
 #include "core/StateMachine.h"
 #include "core/ZDepth.h"
+#include "core/autoplay/Driver.h"
 #include "core/states/MenuState.h"
 #include "engine/hge.h"
 #include "home/Room.h"
@@ -56,7 +57,9 @@ int main(int argc, char** argv) {
         InputManager::setInputInterface("Keyboard");
         InfoManager::instance()->load("info.xml");
         StateMachine::instance()->changeState(GameState::MenuState::instance());
+        autoplay::Driver::install();
         engine->getHge()->System_Start();
+        autoplay::Driver::uninstall();
     }
 
     Log::info(context) << "shutting down";

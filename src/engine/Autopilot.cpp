@@ -66,7 +66,16 @@ int mouseButton(const std::string& name) {
     return 0;
 }
 
+engine::InputSource& sourceSlot() {
+    static engine::InputSource source;
+    return source;
+}
+
 }  // namespace
+
+void hgeSetInputSource(engine::InputSource source) {
+    sourceSlot() = std::move(source);
+}
 
 void hgeSetClickonResolver(ClickonResolver resolver) {
     resolverSlot() = std::move(resolver);
@@ -76,6 +85,10 @@ namespace engine {
 
 const ClickonResolver& clickonResolver() {
     return resolverSlot();
+}
+
+const InputSource& inputSource() {
+    return sourceSlot();
 }
 
 const char* AutopilotCommand::Type::toString(_enum type) {

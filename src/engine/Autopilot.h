@@ -59,4 +59,12 @@ private:
     int m_badLines = 0;
 };
 
+// Input made by the program itself each frame (a player bot): the commands
+// it appends to `out` are applied at the start of `frame` exactly as script
+// commands due then, after them. An empty function removes the source.
+using InputSource = std::function<void(int frame, std::vector<AutopilotCommand>& out)>;
+const InputSource& inputSource();
+
 }  // namespace engine
+
+void hgeSetInputSource(engine::InputSource source);

@@ -108,6 +108,8 @@ private:
     void handleEvent(const SDL_Event& event);
     void keyEvent(int key, bool down);
     void runAutopilot();
+    // One script or input-source command, as if the user had done it.
+    void applyCommand(const AutopilotCommand& command);
     void setMouse(float x, float y);
 
     // Drawing (HgeGraphics.cpp).

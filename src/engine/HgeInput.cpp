@@ -181,61 +181,74 @@ void HgeImpl::handleEvent(const SDL_Event& event) {
 }
 
 void HgeImpl::runAutopilot() {
-    if (!m_autopilot) {
+    const InputSource& source = inputSource();
+    if (!m_autopilot && !source) {
         return;
     }
+    if (!m_autopilot) {
+        // The source's clicks need somewhere to keep their release.
+        m_autopilot = std::make_unique<Autopilot>();
+    }
+    std::vector<AutopilotCommand> due = m_autopilot->takeFrame(m_frame);
+    if (source) {
+        source(m_frame, due);
+    }
+    for (const AutopilotCommand& command : due) {
+        applyCommand(command);
+    }
+}
+
+void HgeImpl::applyCommand(const AutopilotCommand& command) {
     using Type = AutopilotCommand::Type;
-    for (const AutopilotCommand& command : m_autopilot->takeFrame(m_frame)) {
-        switch (command.type) {
-            case Type::MOVE:
-                setMouse(command.x, command.y);
-                break;
-            case Type::PRESS:
-                keyEvent(command.key, true);
-                break;
-            case Type::RELEASE:
-                keyEvent(command.key, false);
-                break;
-            case Type::KEY:
-                keyEvent(command.key, command.down);
-                break;
-            case Type::CLICK:
-            case Type::CLICKON: {
-                float x = command.x;
-                float y = command.y;
-                if (command.type == Type::CLICKON) {
-                    const ClickonResolver& resolver = clickonResolver();
-                    if (!resolver || !resolver(command.name, x, y)) {
-                        EngineLog::writef("Autopilot: line %d: no widget \"%s\" to click",
-                                          command.line, command.name.c_str());
-                        break;
-                    }
+    switch (command.type) {
+        case Type::MOVE:
+            setMouse(command.x, command.y);
+            break;
+        case Type::PRESS:
+            keyEvent(command.key, true);
+            break;
+        case Type::RELEASE:
+            keyEvent(command.key, false);
+            break;
+        case Type::KEY:
+            keyEvent(command.key, command.down);
+            break;
+        case Type::CLICK:
+        case Type::CLICKON: {
+            float x = command.x;
+            float y = command.y;
+            if (command.type == Type::CLICKON) {
+                const ClickonResolver& resolver = clickonResolver();
+                if (!resolver || !resolver(command.name, x, y)) {
+                    EngineLog::writef("Autopilot: line %d: no widget \"%s\" to click", command.line,
+                                      command.name.c_str());
+                    break;
                 }
-                setMouse(x, y);
-                keyEvent(HGEK_LBUTTON, true);
-                AutopilotCommand release;
-                release.frame = m_frame + 1;
-                release.type = Type::RELEASE;
-                release.key = HGEK_LBUTTON;
-                release.line = command.line;
-                m_autopilot->schedule(release);
-                break;
             }
-            case Type::SHOT:
-                if (m_shotDir.empty()) {
-                    EngineLog::writef("Autopilot: line %d: shot %s skipped, FISCORA_SHOTS not set",
-                                      command.line, command.name.c_str());
-                } else {
-                    m_shotsDue.push_back(command.name);
-                }
-                break;
-            case Type::QUIT:
-                EngineLog::writef("Autopilot: quit at frame %d", m_frame);
-                m_quit = true;
-                break;
-            default:
-                break;
+            setMouse(x, y);
+            keyEvent(HGEK_LBUTTON, true);
+            AutopilotCommand release;
+            release.frame = m_frame + 1;
+            release.type = Type::RELEASE;
+            release.key = HGEK_LBUTTON;
+            release.line = command.line;
+            m_autopilot->schedule(release);
+            break;
         }
+        case Type::SHOT:
+            if (m_shotDir.empty()) {
+                EngineLog::writef("Autopilot: line %d: shot %s skipped, FISCORA_SHOTS not set",
+                                  command.line, command.name.c_str());
+            } else {
+                m_shotsDue.push_back(command.name);
+            }
+            break;
+        case Type::QUIT:
+            EngineLog::writef("Autopilot: quit at frame %d", m_frame);
+            m_quit = true;
+            break;
+        default:
+            break;
     }
 }
 

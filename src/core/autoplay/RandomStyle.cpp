@@ -1,0 +1,58 @@
+#include "core/autoplay/RandomStyle.h"
+
+#include <iterator>
+
+#include "core/Log.h"
+#include "core/autoplay/Hand.h"
+#include "core/autoplay/Screen.h"
+#include "engine/KeyMap.h"
+#include "engine/hge.h"
+#include "gui/GuiBase.h"
+
+namespace autoplay {
+
+namespace {
+
+const int KEYS[] = {HGEK_ENTER, HGEK_BACKSPACE, HGEK_ESCAPE, HGEK_SPACE, HGEK_TAB,
+                    HGEK_A,     HGEK_E,         HGEK_S,      HGEK_Z,     HGEK_0};
+const int SCREEN_WIDTH = 800;
+const int SCREEN_HEIGHT = 600;
+
+}  // namespace
+
+RandomStyle::RandomStyle(unsigned int seed) : m_random(seed) {}
+
+int RandomStyle::roll(int below) {
+    return below > 0 ? std::uniform_int_distribution<int>(0, below - 1)(m_random) : 0;
+}
+
+void RandomStyle::decide(Hand& hand) {
+    const std::vector<GuiBase*> widgets = Screen::reachable();
+    const int choice = roll(100);
+    GuiBase* widget =
+        widgets.empty() ? nullptr
+                        : widgets[static_cast<std::size_t>(roll(static_cast<int>(widgets.size())))];
+    float x = 0;
+    float y = 0;
+    if (choice < 60 && Screen::centre(widget, x, y)) {
+        Log::info("Autoplay") << "clicks " << widget->getName();
+        hand.clickAt(x, y);
+    } else if (choice < 75 && Screen::centre(widget, x, y)) {
+        const float toX = static_cast<float>(roll(SCREEN_WIDTH));
+        const float toY = static_cast<float>(roll(SCREEN_HEIGHT));
+        Log::info("Autoplay") << "drags " << widget->getName() << " to " << toX << ", " << toY;
+        hand.drag(x, y, toX, toY);
+    } else if (choice < 90) {
+        const int key = KEYS[roll(static_cast<int>(std::size(KEYS)))];
+        Log::info("Autoplay") << "presses " << engine::virtualKeyName(key);
+        hand.key(key);
+    } else {
+        x = static_cast<float>(roll(SCREEN_WIDTH));
+        y = static_cast<float>(roll(SCREEN_HEIGHT));
+        Log::info("Autoplay") << "clicks at " << x << ", " << y;
+        hand.clickAt(x, y);
+    }
+    hand.wait(roll(8));
+}
+
+}  // namespace autoplay
