@@ -5,7 +5,7 @@
 // day and no day goes undrawn: the game runs on a copy of the content whose
 // date.xml has the step at half the frame's time step.
 //
-//     bench_game [runs] [level] [seed]
+//     bench_game [runs] [level] [seed] [frame step]
 //
 // A run that has not ended after two minutes is stopped and reported.
 #include <fcntl.h>
@@ -31,9 +31,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The frame's time step; the day step is half of it.
-const char* const kFrameStep = "0.02";
-const char* const kDayStep = "0.01";
+// The frame's time step unless one is named; the day step is half of it.
+const double kFrameStep = 0.02;
 const double kTimeLimit = 120.0;
 
 std::string readFile(const fs::path& path) {
@@ -45,7 +44,7 @@ std::string readFile(const fs::path& path) {
 
 // The game and its content copied to `work`, the calendar's day step
 // shortened; false when something could not be copied.
-bool install(const fs::path& work) {
+bool install(const fs::path& work, const std::string& dayStep) {
     std::error_code error;
     fs::create_directories(work / "bin", error);
     fs::copy(fs::path(FISCORA_SOURCE_DIR) / "data", work / "data", fs::copy_options::recursive,
@@ -57,7 +56,7 @@ bool install(const fs::path& work) {
     const fs::path date = work / "data" / "xml" / "date.xml";
     const std::string shortened =
         std::regex_replace(readFile(date), std::regex(R"(<steptime sec="[^"]*")"),
-                           std::string("<steptime sec=\"") + kDayStep + "\"");
+                           "<steptime sec=\"" + dayStep + "\"");
     std::ofstream(date, std::ios::binary | std::ios::trunc) << shortened;
     fs::copy_file(FISCORA_GAME_EXE, work / "bin" / "fiscora", fs::copy_options::overwrite_existing,
                   error);
@@ -67,6 +66,12 @@ bool install(const fs::path& work) {
     }
     std::ofstream(work / "bin" / "fiscora.info") << "../data/ folders\n";
     return true;
+}
+
+std::string decimal(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
 }
 
 struct Run {
@@ -147,14 +152,17 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const std::string level = argc > 2 ? argv[2] : "3";
     const std::string seed = argc > 3 ? argv[3] : "1";
+    const double step = argc > 4 && std::atof(argv[4]) > 0 ? std::atof(argv[4]) : kFrameStep;
+    const std::string frameStep = decimal(step);
+    const std::string dayStep = decimal(step / 2);
     const fs::path work = fs::temp_directory_path() / ("fiscora_game_" + std::to_string(getpid()));
-    if (!install(work)) {
+    if (!install(work, dayStep)) {
         fs::remove_all(work);
         return 1;
     }
     setenv("FISCORA_HEADLESS", "1", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("FISCORA_FIXED_DT", kFrameStep, 1);
+    setenv("FISCORA_FIXED_DT", frameStep.c_str(), 1);
     setenv("FISCORA_SEED", seed.c_str(), 1);
     setenv("FISCORA_AUTOPLAY", "careful", 1);
     setenv("FISCORA_AUTOPLAY_LEVEL", level.c_str(), 1);
@@ -162,7 +170,7 @@ int main(int argc, char** argv) {
     std::printf(
         "whole game, careful bot, level %s, seed %s, headless, unthrottled, frame step "
         "%s s, day step %s s (one day a frame)\n",
-        level.c_str(), seed.c_str(), kFrameStep, kDayStep);
+        level.c_str(), seed.c_str(), frameStep.c_str(), dayStep.c_str());
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         const Run run = play(work, i);
