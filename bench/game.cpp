@@ -7,10 +7,11 @@
 //
 //     bench_game [runs] [level] [seed] [frame step]
 //
-// A run that has not ended after two minutes is stopped and reported.
+// A run that has not ended after five minutes is stopped and reported.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,7 +34,7 @@ namespace {
 
 // The frame's time step unless one is named; the day step is half of it.
 const double kFrameStep = 0.02;
-const double kTimeLimit = 120.0;
+const double kTimeLimit = 300.0;
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -76,6 +77,8 @@ std::string decimal(double value) {
 
 struct Run {
     double seconds = -1;
+    double cpuSeconds = 0;
+    int days = 0;
     int exitCode = -1;
     int frames = 0;
     bool stopped = false;
@@ -83,10 +86,13 @@ struct Run {
     long cashLines = 0;
 };
 
-// What the run left in its log: the engine's frame count, the end screen,
-// the cash changes.
+// What the run left in its log: the engine's frame count, the dates the HUD
+// showed, the end screen, the cash changes.
 void readLogs(const fs::path& dir, Run& run) {
     std::regex frames(R"(Frame loop ended after (\d+) frames)");
+    // The HUD's short date ("3 jan"); the month indicator writes the long one.
+    std::regex date(R"(Added text: (\d+ [^ ]{3}) to textBox Date Text)");
+    std::string shown;
     for (const auto& entry : fs::directory_iterator(dir)) {
         if (entry.path().extension() != ".log") {
             continue;
@@ -95,8 +101,15 @@ void readLogs(const fs::path& dir, Run& run) {
         std::string line;
         std::smatch match;
         while (std::getline(lines, line)) {
-            if (std::regex_search(line, match, frames)) {
+            if (line.find("Frame loop") != std::string::npos &&
+                std::regex_search(line, match, frames)) {
                 run.frames = std::atoi(match[1].str().c_str());
+            } else if (line.find("Date Text") != std::string::npos &&
+                       std::regex_search(line, match, date)) {
+                if (match[1].str() != shown) {
+                    shown = match[1].str();
+                    ++run.days;
+                }
             } else if (line.find("showing the end screen") != std::string::npos) {
                 run.endScreen = true;
             } else if (line.find("cash ") != std::string::npos &&
@@ -125,9 +138,13 @@ Run play(const fs::path& work, int index) {
     const int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
     auto end = start;
     while (rc == 0) {
-        const pid_t done = waitpid(pid, &status, WNOHANG);
+        rusage usage{};
+        const pid_t done = wait4(pid, &status, WNOHANG, &usage);
         end = std::chrono::steady_clock::now();
         if (done == pid) {
+            run.cpuSeconds =
+                static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
             break;
         }
         if (!run.stopped && std::chrono::duration<double>(end - start).count() > kTimeLimit) {
@@ -175,11 +192,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         const Run run = play(work, i);
         std::printf(
-            "  run %d: %8.2f s wall, exit %d, %d frames (%.2f ms a frame), end screen %s, "
-            "%ld cash lines\n",
-            i + 1, run.seconds, run.exitCode, run.frames,
-            run.frames > 0 ? run.seconds * 1000.0 / run.frames : 0.0,
-            run.endScreen ? "reached" : "NOT reached", run.cashLines);
+            "  run %d: %6.2f s wall, %6.2f s cpu, %s %d, %d frames (%.2f ms a frame), "
+            "%d dates shown, end screen %s, %ld cash lines\n",
+            i + 1, run.seconds, run.cpuSeconds, run.stopped ? "STOPPED, status" : "exit",
+            run.exitCode, run.frames, run.frames > 0 ? run.seconds * 1000.0 / run.frames : 0.0,
+            run.days, run.endScreen ? "reached" : "NOT reached", run.cashLines);
         if (run.seconds >= 0 && !run.stopped) {
             times.push_back(run.seconds);
         }
