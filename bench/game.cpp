@@ -193,7 +193,7 @@ int main(int argc, char** argv) {
         const Run run = play(work, i);
         std::printf(
             "  run %d: %6.2f s wall, %6.2f s cpu, %s %d, %d frames (%.2f ms a frame), "
-            "%d dates shown, end screen %s, %ld cash lines\n",
+            "%d date changes on the HUD, end screen %s, %ld cash lines\n",
             i + 1, run.seconds, run.cpuSeconds, run.stopped ? "STOPPED, status" : "exit",
             run.exitCode, run.frames, run.frames > 0 ? run.seconds * 1000.0 / run.frames : 0.0,
             run.days, run.endScreen ? "reached" : "NOT reached", run.cashLines);
