@@ -29,7 +29,7 @@ bool Outcome::hasShot(const std::string& name) const {
 }
 
 Outcome runGame(const std::string& executable, const std::string& folder, const std::string& script,
-                const Environment& environment) {
+                const Environment& environment, unsigned int seconds) {
     Outcome run;
     run.folder = folder;
     fs::create_directories(folder + "/shots");
@@ -53,7 +53,7 @@ Outcome runGame(const std::string& executable, const std::string& folder, const 
             }
         }
         // A game that never ends is killed rather than hanging the tests.
-        alarm(60);
+        alarm(seconds);
         execl(executable.c_str(), executable.c_str(), "-window", static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -29,9 +29,9 @@ using Environment = std::vector<std::pair<std::string, const char*>>;
 
 // Runs `executable` with "-window" in `folder` (made if missing) with the
 // autopilot `script`, fixed time steps and headless drawing, after applying
-// `environment`.
+// `environment`; after `seconds` the game is killed.
 Outcome runGame(const std::string& executable, const std::string& folder, const std::string& script,
-                const Environment& environment = {});
+                const Environment& environment = {}, unsigned int seconds = 60);
 
 // A copy of the game in `root`: the executable, its side file and the shipped
 // content under root/data.

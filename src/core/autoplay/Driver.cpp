@@ -110,7 +110,8 @@ void Driver::watchCalendar(int frame, std::vector<engine::AutopilotCommand>& out
     if (m_monthRunning && !running) {
         ++m_months;
         const int cash = Portfolio::exists() ? Portfolio::instance()->getCash() : 0;
-        Log::info(CONTEXT) << "month " << m_months << " over, cash " << money::kr(cash);
+        Log::info(CONTEXT) << "month " << m_months << " over at frame " << frame << ", cash "
+                           << money::kr(cash);
         if (m_settings.shots) {
             // At once, before the hand reaches for the month's reports.
             engine::AutopilotCommand shot;

@@ -38,7 +38,7 @@ public:
     void take(int frame, std::vector<engine::AutopilotCommand>& out);
 
     // How many frames the hand rests after a click or a drag.
-    static constexpr int PAUSE = 3;
+    static constexpr int PAUSE = 1;
 
 private:
     struct Step {

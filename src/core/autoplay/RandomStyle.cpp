@@ -1,5 +1,6 @@
 #include "core/autoplay/RandomStyle.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "core/Log.h"
@@ -8,13 +9,29 @@
 #include "engine/KeyMap.h"
 #include "engine/hge.h"
 #include "gui/GuiBase.h"
+#include "gui/GuiWindow.h"
+#include "sim/InfoManager.h"
 
 namespace autoplay {
 
 namespace {
 
-const int KEYS[] = {HGEK_ENTER, HGEK_BACKSPACE, HGEK_ESCAPE, HGEK_SPACE, HGEK_TAB,
-                    HGEK_A,     HGEK_E,         HGEK_S,      HGEK_Z,     HGEK_0};
+// Escape is left out: it ends the program at once.
+const int KEYS[] = {HGEK_ENTER, HGEK_BACKSPACE, HGEK_SPACE, HGEK_TAB, HGEK_A,
+                    HGEK_E,     HGEK_S,         HGEK_Z,     HGEK_0};
+// The menu's question whose yes ends the program.
+const char* const QUIT_QUESTION = "Exit Button";
+
+// Everything on screen but the yes that would end the program.
+std::vector<GuiBase*> candidates() {
+    std::vector<GuiBase*> widgets = Screen::reachable();
+    const InfoManager* info = InfoManager::exists() ? InfoManager::instance() : nullptr;
+    if (info && info->isOpen() && info->getCurrentName() == QUIT_QUESTION) {
+        GuiBase* yes = info->getWindow() ? info->getWindow()->findChild("confirmButton") : nullptr;
+        widgets.erase(std::remove(widgets.begin(), widgets.end(), yes), widgets.end());
+    }
+    return widgets;
+}
 const int SCREEN_WIDTH = 800;
 const int SCREEN_HEIGHT = 600;
 
@@ -27,7 +44,7 @@ int RandomStyle::roll(int below) {
 }
 
 void RandomStyle::decide(Hand& hand) {
-    const std::vector<GuiBase*> widgets = Screen::reachable();
+    const std::vector<GuiBase*> widgets = candidates();
     const int choice = roll(100);
     GuiBase* widget =
         widgets.empty() ? nullptr
