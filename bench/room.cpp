@@ -8,10 +8,8 @@
 #include "home/Room.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <list>
 #include <vector>
 
 #include "BenchSupport.h"
@@ -21,110 +19,18 @@
 #include "engine/HgeImpl.h"
 #include "engine/hge.h"
 #include "gui/FiscoraCursor.h"
-#include "home/Dot.h"
 #include "home/FurnitureBase.h"
-#include "home/FurnitureData.h"
-#include "home/IsometricGrid.h"
 
 namespace {
 
 const int kPieces = 40;
 // Frames the mouse takes from one piece to the next.
 const int kSteps = 6;
-// Dots a piece may cover to be bought for the flat.
-const int kLargestFootprint = 8;
 
-using Clock = std::chrono::steady_clock;
-
-double micros(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::micro>(to - from).count();
-}
-
-struct Figures {
-    double mean = 0;
-    double median = 0;
-};
-
-Figures summarise(std::vector<double> samples) {
-    Figures figures;
-    if (samples.empty()) {
-        return figures;
-    }
-    double sum = 0;
-    for (double sample : samples) {
-        sum += sample;
-    }
-    figures.mean = sum / static_cast<double>(samples.size());
-    std::sort(samples.begin(), samples.end());
-    const std::size_t n = samples.size();
-    figures.median = n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-    return figures;
-}
-
-// Puts pieces down as the player would, each on the first free dot where it
-// fits, going round the catalogue until the flat holds `count` of them or
-// nothing more fits.
-int furnish(Room* room, int count) {
-    FurnitureData::createStaticData();
-    std::vector<int> ids;
-    for (const auto& entry : FurnitureData::getCatalogue()) {
-        // The double bed and the big rug each cover a ninth of the floor;
-        // without them forty pieces fit.
-        const int dots = (FurnitureData::getWidth(entry.second) + 1) *
-                         (FurnitureData::getDepth(entry.second) + 1);
-        if (dots <= kLargestFootprint) {
-            ids.push_back(entry.first);
-        }
-    }
-    IsometricGrid* grid = room->getGrid();
-    int placed = 0;
-    int misses = 0;
-    for (std::size_t k = 0; placed < count && !ids.empty() && misses < static_cast<int>(ids.size());
-         ++k) {
-        FurnitureBase* piece = room->addFurniture(ids[k % ids.size()]);
-        bool down = false;
-        for (const Dot* dot : grid->getDots()) {
-            if (!dot->isFree()) {
-                continue;
-            }
-            piece->moveTo(dot->getScreenPosition());
-            const hgeVector at = piece->getGridPosition();
-            if (at.x == dot->getX() && at.y == dot->getY() && !piece->isBlocked()) {
-                piece->drop();
-                down = true;
-                break;
-            }
-        }
-        if (down) {
-            ++placed;
-            misses = 0;
-        } else {
-            room->removeFurniture(piece);
-            ++misses;
-        }
-    }
-    return placed;
-}
-
-// The mouse going from piece to piece, the middle of one to the next.
-std::vector<hgeVector> walkOver(const std::list<FurnitureBase*>& pieces) {
-    std::vector<hgeVector> middles;
-    for (FurnitureBase* piece : pieces) {
-        const hgeVector a = piece->topLeft();
-        const hgeVector b = piece->bottomRight();
-        middles.emplace_back((a.x + b.x) * 0.5f, (a.y + b.y) * 0.5f);
-    }
-    std::vector<hgeVector> path;
-    for (std::size_t i = 0; i < middles.size(); ++i) {
-        const hgeVector& from = middles[i];
-        const hgeVector& to = middles[(i + 1) % middles.size()];
-        for (int step = 0; step < kSteps; ++step) {
-            const float t = static_cast<float>(step) / kSteps;
-            path.push_back(from + (to - from) * t);
-        }
-    }
-    return path;
-}
+using bench::Clock;
+using bench::Figures;
+using bench::micros;
+using bench::summarise;
 
 struct FrameTimes {
     std::vector<double> logic;
@@ -202,10 +108,10 @@ int main(int argc, char** argv) {
     FiscoraCursor* cursor = InteractionalObject::getCursor();
     Room* room = Room::instance();
     room->create(1);
-    const int placed = furnish(room, kPieces);
+    const int placed = bench::furnish(room, kPieces);
     StateMachine::instance()->changeState(GameState::RoomState::instance());
 
-    const std::vector<hgeVector> path = walkOver(room->getFurniture());
+    const std::vector<hgeVector> path = bench::walkOver(room->getFurniture(), kSteps);
     if (path.empty()) {
         std::fprintf(stderr, "no furniture could be placed\n");
         return 1;

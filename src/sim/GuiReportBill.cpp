@@ -141,7 +141,8 @@ void GuiReportBill::writeLine(const std::string& label, int64_t amount, const Ti
 
 void GuiReportBill::acceptAction() {
     const int64_t payment = -static_cast<int64_t>(m_event ? m_event->getValue() : 0);
-    if (payment > Portfolio::instance()->getCash()) {
+    // Only a payment can lack money: an income is taken even in debt.
+    if (payment > 0 && payment > Portfolio::instance()->getCash()) {
         InfoManager::instance()->show("no money", InfoManager::MESSAGE, INFO_AT, INFO_SIZE);
         return;
     }

@@ -176,6 +176,18 @@ TEST_F(ReportTest, ABillIsPaidOnlyWhenTheCashCoversIt) {
     }
 }
 
+TEST_F(ReportTest, AnIncomeIsTakenInDebt) {
+    start();
+    Portfolio::instance()->setCash(-4000);
+    InfoManager::instance()->close();
+    GuiReportBill report(bill(T::INCOME, 3000), 0);
+    report.press();
+    report.acceptAction();
+    EXPECT_TRUE(report.isDone()) << "an income with no other answer must not lock the month";
+    EXPECT_FALSE(InfoManager::instance()->isOpen());
+    EXPECT_EQ(Portfolio::instance()->getCash(), -1000);
+}
+
 TEST_F(ReportTest, AReminderShowsOneRedLinePerFeeSoFar) {
     start();
     const char* red = "font_tessaline_19_red.fnt";

@@ -7,6 +7,7 @@
 #include "core/autoplay/Careful.h"
 #include "core/autoplay/RandomStyle.h"
 #include "core/autoplay/Spender.h"
+#include "home/MainGui.h"
 #include "home/Portfolio.h"
 #include "sim/DateManager.h"
 
@@ -105,21 +106,31 @@ void Driver::stop(const std::string& why) {
     m_stopped = true;
 }
 
+void Driver::shot(int frame, const std::string& name,
+                  std::vector<engine::AutopilotCommand>& out) const {
+    if (m_settings.shots) {
+        // At once, before the hand reaches for what the screen shows.
+        engine::AutopilotCommand shot;
+        shot.frame = frame;
+        shot.type = engine::AutopilotCommand::Type::SHOT;
+        shot.name = name;
+        out.push_back(shot);
+    }
+}
+
 void Driver::watchCalendar(int frame, std::vector<engine::AutopilotCommand>& out) {
+    const bool ended = MainGui::exists() && MainGui::instance()->getEndGui();
+    if (ended && !m_ended) {
+        shot(frame, "autoplay_end", out);
+    }
+    m_ended = ended;
     const bool running = DateManager::exists() && DateManager::instance()->getStopDate();
     if (m_monthRunning && !running) {
         ++m_months;
         const int cash = Portfolio::exists() ? Portfolio::instance()->getCash() : 0;
         Log::info(CONTEXT) << "month " << m_months << " over at frame " << frame << ", cash "
                            << money::kr(cash);
-        if (m_settings.shots) {
-            // At once, before the hand reaches for the month's reports.
-            engine::AutopilotCommand shot;
-            shot.frame = frame;
-            shot.type = engine::AutopilotCommand::Type::SHOT;
-            shot.name = "autoplay_month" + std::to_string(m_months);
-            out.push_back(shot);
-        }
+        shot(frame, "autoplay_month" + std::to_string(m_months), out);
         if (m_settings.months > 0 && m_months >= m_settings.months) {
             stop(std::to_string(m_months) + " months played");
         }

@@ -15,7 +15,7 @@ class Style;
 // is on screen. FISCORA_AUTOPLAY_LEVEL picks the level (1 to 3),
 // FISCORA_AUTOPLAY_MONTHS and FISCORA_AUTOPLAY_FRAMES stop it early,
 // FISCORA_SEED seeds the random style, and with FISCORA_SHOTS set it takes a
-// screenshot at the end of every month.
+// screenshot at the end of every month and of the game.
 class Driver {
 public:
     struct Settings {
@@ -44,12 +44,15 @@ public:
 private:
     void watchCalendar(int frame, std::vector<engine::AutopilotCommand>& out);
     void stop(const std::string& why);
+    // A screenshot now, when FISCORA_SHOTS is set.
+    void shot(int frame, const std::string& name, std::vector<engine::AutopilotCommand>& out) const;
 
     Settings m_settings;
     std::unique_ptr<Style> m_style;
     Hand m_hand;
     int m_months = 0;
     bool m_monthRunning = false;
+    bool m_ended = false;  // the end screen is up
     bool m_stopped = false;
 };
 
