@@ -4,8 +4,10 @@
 #include <iterator>
 
 #include "core/Log.h"
+#include "core/StateMachine.h"
 #include "core/autoplay/Hand.h"
 #include "core/autoplay/Screen.h"
+#include "core/states/MenuState.h"
 #include "engine/KeyMap.h"
 #include "engine/hge.h"
 #include "gui/GuiBase.h"
@@ -21,6 +23,15 @@ const int KEYS[] = {HGEK_ENTER, HGEK_BACKSPACE, HGEK_SPACE, HGEK_TAB, HGEK_A,
                     HGEK_E,     HGEK_S,         HGEK_Z,     HGEK_0};
 // The menu's question whose yes ends the program.
 const char* const QUIT_QUESTION = "Exit Button";
+
+// The quit question is open, or a press would open it: a held pointer that
+// passes over its yes presses it, so no drag then.
+bool quitting(GuiBase* from) {
+    const InfoManager* info = InfoManager::exists() ? InfoManager::instance() : nullptr;
+    return (info && info->isOpen() && info->getCurrentName() == QUIT_QUESTION) ||
+           (from && StateMachine::instance()->current() == GameState::MenuState::instance() &&
+            from == GameState::MenuState::instance()->getQuitEntry());
+}
 
 // Everything on screen but the yes that would end the program.
 std::vector<GuiBase*> candidates() {
@@ -54,10 +65,11 @@ void RandomStyle::decide(Hand& hand) {
     if (choice < 60 && Screen::centre(widget, x, y)) {
         Log::info("Autoplay") << "clicks " << widget->getName();
         hand.clickAt(x, y);
-    } else if (choice < 75 && Screen::centre(widget, x, y)) {
+    } else if (choice < 75 && !quitting(widget) && Screen::centre(widget, x, y)) {
         const float toX = static_cast<float>(roll(SCREEN_WIDTH));
         const float toY = static_cast<float>(roll(SCREEN_HEIGHT));
-        Log::info("Autoplay") << "drags " << widget->getName() << " to " << toX << ", " << toY;
+        Log::info("Autoplay") << "drags " << (widget->getName().empty() ? "?" : widget->getName())
+                              << " to " << toX << ", " << toY;
         hand.drag(x, y, toX, toY);
     } else if (choice < 90) {
         const int key = KEYS[roll(static_cast<int>(std::size(KEYS)))];
