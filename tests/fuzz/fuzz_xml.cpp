@@ -12,6 +12,9 @@
 
 namespace {
 
+// Each lookup scans the siblings: a few per input keep big files quick.
+int g_lookups = 0;
+
 void visit(XmlReader& reader, TiXmlElement* element, int depth) {
     if (depth > 64) {
         return;
@@ -20,9 +23,12 @@ void visit(XmlReader& reader, TiXmlElement* element, int depth) {
         xml::getAttributeFloat(element, a->Name(), false);
         xml::getAttributeInt(element, a->Name(), false);
         xml::getAttributeBool(element, a->Name(), false);
-        // Look the element up again by this attribute, as the game finds its
-        // records by key.
-        reader.getRootChildElement(element->Value(), a->Name(), a->Value(),
+    }
+    // Look the element up again by its first attribute, as the game finds
+    // its records by key.
+    const TiXmlAttribute* key = element->FirstAttribute();
+    if (key && g_lookups++ < 16) {
+        reader.getRootChildElement(element->Value(), key->Name(), key->Value(),
                                    element->Parent() ? element->Parent()->ToElement() : nullptr);
     }
     xml::getColor(element);
@@ -50,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     fuzz::writeFile(sandbox.content("xml") / "fuzz.xml", data, size);
     sandbox.remount();
+    g_lookups = 0;
     {
         XmlReader reader("fuzz.xml");
         if (TiXmlElement* root = reader.getRootElement()) {
