@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build and test the game.
 # "--content" adds the tools that regenerate fonts, pictures and sounds;
-# "--coverage" adds gcovr for tools/coverage.sh.
+# "--coverage" adds gcovr for tools/coverage.sh; "--fuzz" adds clang and its
+# libFuzzer runtime for tools/fuzz.sh. Flags combine.
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-image-dev
           libsdl2-mixer-dev libtinyxml-dev libphysfs-dev zlib1g-dev
           libgtest-dev libbenchmark-dev zip)
-if [ "${1:-}" = "--content" ]; then
-  packages+=(libsdl2-ttf-dev librsvg2-bin sox lame fluidsynth fluid-soundfont-gm
-             abcmidi fonts-quicksand fonts-dejavu-core)
-fi
-if [ "${1:-}" = "--coverage" ]; then
-  packages+=(gcovr)
-fi
+for flag in "$@"; do
+  case $flag in
+    --content) packages+=(libsdl2-ttf-dev librsvg2-bin sox lame fluidsynth fluid-soundfont-gm
+                          abcmidi fonts-quicksand fonts-dejavu-core) ;;
+    --coverage) packages+=(gcovr) ;;
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

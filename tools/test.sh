@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what the build needs, builds, and runs every test: first a normal
-# build, then the same tests built with the address and undefined sanitizers.
+# build, then the same tests built with the address and undefined sanitizers,
+# then a short run of each fuzz target (clang), which fails on a finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh --fuzz
 jobs=$(nproc)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -18,3 +19,6 @@ export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1
 (cd build-sanitize && ctest --output-on-failure -j "$jobs")
+
+# 15 s per target; tools/fuzz.sh N runs them longer.
+tools/fuzz.sh 15

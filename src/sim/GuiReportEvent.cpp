@@ -93,16 +93,20 @@ void GuiReportEvent::acceptAction() {
     if (const EventRecord* record = m_event ? m_event->getRecord() : nullptr) {
         FlagSystem* flags = FlagSystem::instance();
         auto flag = [](int32_t value) { return static_cast<FiscoraFlags::_enum>(value); };
-        if (record->acceptFlag != 0) {
+        // 0 is no flag; so is any number past the last (a damaged table).
+        auto named = [](int32_t value) {
+            return value > FiscoraFlags::UNDEFINED && value <= FiscoraFlags::END;
+        };
+        if (named(record->acceptFlag)) {
             flags->raise(flag(record->acceptFlag));
         }
-        if (record->acceptLowered != 0) {
+        if (named(record->acceptLowered)) {
             flags->lower(flag(record->acceptLowered));
         }
-        if (record->secondFlag != 0) {
+        if (named(record->secondFlag)) {
             flags->raise(flag(record->secondFlag));
         }
-        if (record->secondLowered != 0) {
+        if (named(record->secondLowered)) {
             flags->lower(flag(record->secondLowered));
         }
     }

@@ -11,8 +11,10 @@ namespace {
 // The student's extra job offer of the hardest level needs a salary to lose.
 const int32_t JOB_EVENT = 43;
 
+// A number that names no flag (a damaged table) is never raised.
 bool raised(int32_t flag) {
-    return FlagSystem::instance()->isRaised(static_cast<FiscoraFlags::_enum>(flag));
+    return flag > FiscoraFlags::UNDEFINED && flag <= FiscoraFlags::END &&
+           FlagSystem::instance()->isRaised(static_cast<FiscoraFlags::_enum>(flag));
 }
 
 }  // namespace

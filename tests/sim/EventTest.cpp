@@ -143,19 +143,22 @@ TEST_F(EventTest, AMissingEmptyOrTruncatedTableLeavesNoEventsAndTheMonthPlays) {
 
 TEST_F(EventTest, ReadinessByFlagsCooldownAndTheSalaryOfTheHardestLevel) {
     EventRecord needs = record(1), excluded = record(2), cooling = record(3),
-                bill = record(4, T::BILL);
+                bill = record(4, T::BILL), needsNone = record(5), excludedByNone = record(6);
     needs.requiredFlag = excluded.excludingFlag = F::TELEFON;
     cooling.cooldown = bill.cooldown = 2;
-    table("3", {needs, excluded, cooling, bill, record(43)});
+    // Numbers that name no flag (tests/fuzz/regressions/events-flag-out-of-range).
+    needsNone.requiredFlag = -16777216;
+    excludedByNone.excludingFlag = F::END + 1;
+    table("3", {needs, excluded, cooling, bill, needsNone, excludedByNone, record(43)});
     start(3);
     FlagSystem* flags = FlagSystem::instance();
     struct Case {
         int id, level;
         bool telefon, lona, ready;
-    } cases[] = {{1, 3, false, false, false},  {1, 3, true, false, true},
-                 {2, 3, false, false, true},   {2, 3, true, false, false},
-                 {43, 3, false, false, false}, {43, 3, false, true, true},
-                 {43, 2, false, false, true}};
+    } cases[] = {
+        {1, 3, false, false, false}, {1, 3, true, false, true},    {2, 3, false, false, true},
+        {2, 3, true, false, false},  {43, 3, false, false, false}, {43, 3, false, true, true},
+        {43, 2, false, false, true}, {5, 3, true, false, false},   {6, 3, true, false, true}};
     for (const Case& c : cases) {
         DifficultyLevel::instance()->set(c.level);
         c.telefon ? flags->raise(F::TELEFON) : flags->lower(F::TELEFON);
