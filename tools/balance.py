@@ -84,14 +84,18 @@ def row(level, style, games):
         worth = (f"{fmt(statistics.median(worths))} ({fmt(min(worths))} .. "
                  f"{fmt(max(worths))})")
         above = sum(1 for w in worths if w > START_WORTH)
+        # Levels last 6, 12 and 24 months: the gain a month compares them.
+        gains = [(g["worth"] - START_WORTH) / g["months"] for g in games
+                 if g["worth"] is not None and g["months"]]
+        gain = fmt(statistics.median(gains)) if gains else "-"
     else:
-        worth, above = "-", 0
+        worth, above, gain = "-", 0, "-"
     reminders = sum(g["reminders"] for g in games) / len(games)
     with_reminder = sum(1 for g in games if g["reminders"])
     collector = sum(1 for g in games if g["collector"])
     overs = sum(1 for g in games if g["gameover"])
     failed = sum(1 for g in games if g["status"] not in (0,))
-    return (f"| {level} | {style} | {len(games)} | {ended} | {worth} | {above} | "
+    return (f"| {level} | {style} | {len(games)} | {ended} | {worth} | {gain} | {above} | "
             f"{reminders:.1f} ({with_reminder}) | {collector} | {overs} | {failed} |")
 
 
@@ -113,9 +117,9 @@ def main():
         results = list(pool.map(lambda r: (r, play(args.exe, data, work, *r)), runs))
 
     print("| level | style | games | reached the end | net worth at the end: median (min .. max) kr "
-          "| above 4 000 kr | reminders a game (games with any) | games with the collector "
+          "| gained a month: median kr | above 4 000 kr | reminders a game (games with any) | games with the collector "
           "| game overs | runs that failed |")
-    print("|---|---|---|---|---|---|---|---|---|---|")
+    print("|---|---|---|---|---|---|---|---|---|---|---|")
     for level in args.levels.split(","):
         for style in args.styles.split(","):
             games = [g for (s, l, _), g in results if s == style and l == int(level)]

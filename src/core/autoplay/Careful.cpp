@@ -82,6 +82,13 @@ bool Careful::answers(const std::string& name) const {
 }
 
 void Careful::decide(Hand& hand) {
+    // Watched before anything else: a month spent answering reports is still
+    // a month played.
+    const bool running = DateManager::exists() && DateManager::instance()->getStopDate();
+    if (running && !m_monthRunning) {
+        m_shopper->newMonth();
+    }
+    m_monthRunning = running;
     if (m_quitting || leaveGame(hand) || closeWindows(hand)) {
         return;
     }
@@ -109,11 +116,6 @@ void Careful::decide(Hand& hand) {
         return;
     }
     MainGui* gui = MainGui::instance();
-    const bool running = DateManager::exists() && DateManager::instance()->getStopDate();
-    if (running && !m_monthRunning) {
-        m_shopper->newMonth();
-    }
-    m_monthRunning = running;
     if (m_shopper->isOut()) {
         m_shopper->act(hand);
         return;
@@ -273,7 +275,7 @@ bool Careful::makeBudget(Hand& hand, Budget* budget) {
         const std::pair<const char*, int> needs[] = {{"Food Slider", month.foodNorm},
                                                      {"Cloth Slider", month.clothesNorm},
                                                      {"Hygien Slider", month.hygieneNorm}};
-        int left = cash();
+        int left = cash() - billMoney();
         int bought[3] = {0, 0, 0};
         for (int i = 0; i < 3; ++i) {
             auto* slider = dynamic_cast<GuiSlider*>(page->findChild(needs[i].first));

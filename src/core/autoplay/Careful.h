@@ -41,9 +41,13 @@ public:
     virtual bool answers(const std::string& name) const;
     // What an errand in town may cost.
     virtual int errandMoney(int cash) const;
+    // What the food, clothes and hygiene must leave of the cash.
+    virtual int billMoney() const { return BILL_MONEY; }
 
     // The cash kept back when saving.
     static constexpr int BUFFER = 3000;
+    // Kept out of the food and clothes for the bills due before payday.
+    static constexpr int BILL_MONEY = 1000;
     // The most a "cheap" event may cost.
     static constexpr int CHEAP = 600;
     // How many pieces of furniture it buys in a game.

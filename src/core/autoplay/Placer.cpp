@@ -5,8 +5,11 @@
 #include "core/autoplay/Screen.h"
 #include "core/states/RoomState.h"
 #include "engine/hgerect.h"
+#include "gui/GuiButtonFading.h"
+#include "gui/GuiWindow.h"
 #include "home/Dot.h"
 #include "home/FurnitureBase.h"
+#include "home/FurnitureGui.h"
 #include "home/IsometricGrid.h"
 #include "home/Room.h"
 
@@ -16,6 +19,8 @@ namespace {
 
 // A piece that finds no place after this many drags is left red.
 const int MOST_TRIES = 12;
+// Looks at a red piece's sell button and window before giving up on it.
+const int MOST_SELL_TRIES = 30;
 
 }  // namespace
 
@@ -53,7 +58,36 @@ bool Placer::act(Hand& hand) {
             break;
         }
     }
-    return blocked && moveAway(hand, blocked);
+    if (!blocked) {
+        return false;
+    }
+    return moveAway(hand, blocked) || sell(hand, blocked);
+}
+
+bool Placer::sell(Hand& hand, FurnitureBase* piece) {
+    if (GameState::RoomState::instance()->isInputDelayed() || ++m_sellTries > MOST_SELL_TRIES) {
+        return false;
+    }
+    FurnitureGui* buttons = piece->getButtons();
+    if (GuiWindow* window = buttons ? buttons->getSellWindow() : nullptr) {
+        if (hand.click(Screen::child(window, "confirmButton"))) {
+            Log::info("Autoplay") << "sells " << piece->getName()
+                                  << ", the flat has no room for it";
+            return true;
+        }
+    }
+    if (buttons && buttons->hasButtons() && hand.click(buttons->getSellButton())) {
+        return true;
+    }
+    // The buttons show while the pointer is on the piece.
+    float x = 0;
+    float y = 0;
+    if (!Screen::centre(piece, x, y)) {
+        return false;
+    }
+    hand.move(x, y);
+    hand.wait(Hand::PAUSE * 10);
+    return true;
 }
 
 bool Placer::uncover(Hand& hand, InteractionalObject* target) {
@@ -72,6 +106,7 @@ bool Placer::moveAway(Hand& hand, FurnitureBase* blocked) {
     if (blocked != m_piece) {
         m_piece = blocked;
         m_tries = 0;
+        m_sellTries = 0;
     }
     hgeVector spot;
     float x = 0;

@@ -11,7 +11,9 @@ class Hand;
 
 // Puts the flat's red (blocked) furniture, such as a piece just bought, on a
 // free spot by dragging it there; each try of the same piece takes the next
-// free spot, in case the one before did not take.
+// free spot, in case the one before did not take. A red piece that finds no
+// spot (the flat is full) is sold through its sell button, as a player would,
+// since the month cannot be played while it stands red.
 class Placer {
 public:
     // Drags one blocked piece; false when none is blocked.
@@ -26,9 +28,11 @@ public:
 
 private:
     bool moveAway(Hand& hand, FurnitureBase* piece);
+    bool sell(Hand& hand, FurnitureBase* piece);
 
     const FurnitureBase* m_piece = nullptr;
     int m_tries = 0;
+    int m_sellTries = 0;
 };
 
 }  // namespace autoplay

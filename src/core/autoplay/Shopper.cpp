@@ -156,7 +156,15 @@ bool Shopper::act(Hand& hand) {
 bool Shopper::shop(Hand& hand, ShopGui* shop) {
     m_out = true;
     if (cash() < m_cashBefore) {
-        finish("has bought, cash now " + money::kr(cash()));
+        m_money -= m_cashBefore - cash();
+        m_cashBefore = cash();
+        // A spender goes on buying while anything is in reach.
+        if (m_dearest && m_errand == Errand::FURNITURE && m_pieces < m_mostPieces) {
+            say() << "has bought, cash now " << money::kr(cash());
+            m_tries = 0;
+        } else {
+            finish("has bought, cash now " + money::kr(cash()));
+        }
     }
     if (m_errand == Errand::NONE || m_done || ++m_tries > MOST_TRIES) {
         m_done = true;
@@ -177,7 +185,7 @@ ShopObject* Shopper::chooseFurniture(ShopGui* shop, std::string& category) const
         for (const auto& item : group->goods) {
             const float price = item->getPrice();
             if (item->getKind() != ShopObject::Kind::FURNITURE || price <= 0 || price > m_money ||
-                m_bought.count(item->getName())) {
+                (!m_dearest && m_bought.count(item->getName()))) {
                 continue;
             }
             if (!best || (m_dearest ? price > best->getPrice() : price < best->getPrice())) {

@@ -5,8 +5,9 @@
 namespace autoplay {
 
 Spender::Spender(int level) : Careful(level) {
-    // Furniture only, the dearest it can pay for, a piece every month.
-    setShopper(std::make_unique<Shopper>(1, true, PIECES * 3));
+    // Furniture only, the dearest it can pay for, as much of it as the cash
+    // reaches every month; what the flat has no room for is sold again.
+    setShopper(std::make_unique<Shopper>(1, true, MOST_PIECES));
 }
 
 int Spender::errandMoney(int cash) const {

@@ -16,9 +16,12 @@ public:
     int savings(int cash, int expenses) const override;
     bool acceptsEvent(int value, int cash) const override;
     int errandMoney(int cash) const override;
+    int billMoney() const override { return 0; }
 
     // The share of the food norm it buys, in percent.
     static constexpr int FOOD_PERCENT = 40;
+    // Pieces of furniture bought in a game, at most.
+    static constexpr int MOST_PIECES = 60;
 };
 
 }  // namespace autoplay
