@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-image-dev
           libsdl2-mixer-dev libtinyxml-dev libphysfs-dev zlib1g-dev
-          libgtest-dev libbenchmark-dev zip)
+          libgtest-dev libbenchmark-dev zip python3)
 for flag in "$@"; do
   case $flag in
     --content) packages+=(libsdl2-ttf-dev librsvg2-bin sox lame fluidsynth fluid-soundfont-gm

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs, builds, and runs every test: first a normal
 # build, then the same tests built with the address and undefined sanitizers,
-# then a short run of each fuzz target (clang), which fails on a finding.
+# then damaged content under the sanitizers while the player bot plays, then a
+# short run of each fuzz target (clang), which fails on a finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh --fuzz
@@ -19,6 +20,12 @@ export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1
 (cd build-sanitize && ctest --output-on-failure -j "$jobs")
+
+# Damaged content while the bot plays, under the same sanitizers: the data
+# files, fonts and texts and a share of the pictures and sounds.
+tools/corrupt-run.sh --quick build-sanitize > build-sanitize/corrupt-run.txt ||
+  { grep -v "^ok " build-sanitize/corrupt-run.txt; exit 1; }
+tail -1 build-sanitize/corrupt-run.txt
 
 # 15 s per target; tools/fuzz.sh N runs them longer.
 tools/fuzz.sh 15
