@@ -71,7 +71,8 @@ bool Careful::paysBill(int amount, int cash) const {
 }
 
 bool Careful::acceptsEvent(int value, int cash) const {
-    return value >= 0 || (-value <= CHEAP && -value <= cash);
+    // Never with the money kept for the bills before payday.
+    return value >= 0 || (-value <= CHEAP && cash + value >= billMoney());
 }
 
 bool Careful::answers(const std::string& name) const {

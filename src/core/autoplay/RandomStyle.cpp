@@ -24,11 +24,15 @@ const int KEYS[] = {HGEK_ENTER, HGEK_BACKSPACE, HGEK_SPACE, HGEK_TAB, HGEK_A,
 // The menu's question whose yes ends the program.
 const char* const QUIT_QUESTION = "Exit Button";
 
+bool asked() {
+    const InfoManager* info = InfoManager::exists() ? InfoManager::instance() : nullptr;
+    return info && info->isOpen() && info->getCurrentName() == QUIT_QUESTION;
+}
+
 // The quit question is open, or a press would open it: a held pointer that
 // passes over its yes presses it, so no drag then.
 bool quitting(GuiBase* from) {
-    const InfoManager* info = InfoManager::exists() ? InfoManager::instance() : nullptr;
-    return (info && info->isOpen() && info->getCurrentName() == QUIT_QUESTION) ||
+    return asked() ||
            (from && StateMachine::instance()->current() == GameState::MenuState::instance() &&
             from == GameState::MenuState::instance()->getQuitEntry());
 }
@@ -37,7 +41,7 @@ bool quitting(GuiBase* from) {
 std::vector<GuiBase*> candidates() {
     std::vector<GuiBase*> widgets = Screen::reachable();
     const InfoManager* info = InfoManager::exists() ? InfoManager::instance() : nullptr;
-    if (info && info->isOpen() && info->getCurrentName() == QUIT_QUESTION) {
+    if (asked()) {
         GuiBase* yes = info->getWindow() ? info->getWindow()->findChild("confirmButton") : nullptr;
         widgets.erase(std::remove(widgets.begin(), widgets.end(), yes), widgets.end());
     }
@@ -56,12 +60,18 @@ int RandomStyle::roll(int below) {
 
 void RandomStyle::decide(Hand& hand) {
     const std::vector<GuiBase*> widgets = candidates();
-    const int choice = roll(100);
+    // With the quit question open only its other buttons are pressed: a
+    // random click or Enter could say yes.
+    const int choice = asked() ? 0 : roll(100);
     GuiBase* widget =
         widgets.empty() ? nullptr
                         : widgets[static_cast<std::size_t>(roll(static_cast<int>(widgets.size())))];
     float x = 0;
     float y = 0;
+    if (asked() && !widget) {
+        hand.wait(1);
+        return;
+    }
     if (choice < 60 && Screen::centre(widget, x, y)) {
         Log::info("Autoplay") << "clicks " << widget->getName();
         hand.clickAt(x, y);
