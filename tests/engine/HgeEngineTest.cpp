@@ -99,6 +99,10 @@ TEST(HgeEngine, DrawsTexturesWithFlipsTurnsAndModulation) {
     blank.SetColor(kBlue);
     blank.SetColor(kRed, 0);
     blank.Render(400, 100);
+    // Clear at three corners: still drawn, since one corner shows.
+    blank.SetColor(0x00FF0000);
+    blank.SetColor(kRed, 2);
+    blank.Render(400, 160);
     blank.SetColor(kGreen);
     blank.RenderStretch(500, 100, 510, 110);
     hge->Gfx_RenderLine(600, 100, 650, 100, 0xFFFFFF00);
@@ -127,6 +131,8 @@ TEST(HgeEngine, DrawsTexturesWithFlipsTurnsAndModulation) {
     EXPECT_GT(rgbAt(frame, 401, 101) >> 16, 200);
     EXPECT_LT(rgbAt(frame, 438, 138) >> 16, 60);
     EXPECT_GT(rgbAt(frame, 438, 138) & 0xFF, 200);
+    EXPECT_GT(rgbAt(frame, 437, 197) >> 16, 150);
+    EXPECT_LT(rgbAt(frame, 402, 162) >> 16, 40);
     SDL_FreeSurface(frame);
 
     hge->Texture_Free(tex);
