@@ -62,13 +62,14 @@ void RandomStyle::decide(Hand& hand) {
     const std::vector<GuiBase*> widgets = candidates();
     // With the quit question open only its other buttons are pressed: a
     // random click or Enter could say yes.
-    const int choice = asked() ? 0 : roll(100);
+    const bool asking = asked();
+    const int choice = asking ? 0 : roll(100);
     GuiBase* widget =
         widgets.empty() ? nullptr
                         : widgets[static_cast<std::size_t>(roll(static_cast<int>(widgets.size())))];
     float x = 0;
     float y = 0;
-    if (asked() && !widget) {
+    if (asking && !widget) {
         hand.wait(1);
         return;
     }
