@@ -154,13 +154,17 @@ bool HgeImpl::createWindow() {
     // Headless there is no screen to fill, and the screenshots must keep
     // the game's size.
     bool fullscreen = !m_windowed && !m_headless;
-    Uint32 flags = fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+    // A window may be resized by the player: the logical size below keeps the
+    // game's aspect with bars, and pointer positions are mapped back.
+    Uint32 flags = fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE;
     m_window = SDL_CreateWindow(m_title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                 m_screenWidth, m_screenHeight, flags);
     if (!m_window) {
         fail(std::string("Can't create window: ") + SDL_GetError());
         return false;
     }
+    // Below half size the smallest text can no longer be read.
+    SDL_SetWindowMinimumSize(m_window, m_screenWidth / 2, m_screenHeight / 2);
     if (m_headless) {
         m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
     } else {
@@ -313,6 +317,7 @@ void HgeImpl::System_SetState(hgeBoolState state, bool value) {
         case HGE_WINDOWED:
             if (m_initiated && m_window && !m_headless && value != m_windowed) {
                 SDL_SetWindowFullscreen(m_window, value ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+                SDL_SetWindowResizable(m_window, value ? SDL_TRUE : SDL_FALSE);
             }
             m_windowed = value;
             break;

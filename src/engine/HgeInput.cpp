@@ -158,6 +158,10 @@ void HgeImpl::handleEvent(const SDL_Event& event) {
                 case SDL_WINDOWEVENT_ENTER:
                     m_mouseOver = true;
                     break;
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    EngineLog::writef("Window resized to %dx%d", event.window.data1,
+                                      event.window.data2);
+                    break;
                 case SDL_WINDOWEVENT_LEAVE:
                     m_mouseOver = false;
                     break;

@@ -257,3 +257,34 @@ TEST(HgeEngine, ATapWithinOneFrameIsHeldForThatFrameAndLetGoOnTheNext) {
     EXPECT_EQ(g_seen,
               (std::vector<std::string>{"0,0 1100 key 1 dt 0.25", "0,0 0010 key 0 dt 0.25"}));
 }
+
+// A window resized to another shape shows the game letterboxed at its own
+// aspect; a pointer anywhere on it lands on the game pixel beneath it, and
+// one over a bar lands on the game's nearest edge.
+TEST(HgeEngine, AResizedWindowKeepsThePointerExact) {
+    struct Case {
+        int windowW, windowH, pointerX, pointerY;
+        const char* seen;
+    };
+    const Case cases[] = {
+        {1000, 600, 500, 300, "400,300"},  // bars left and right, 100 px each
+        {1000, 600, 150, 60, "50,60"},
+        {1000, 600, 40, 300, "0,300"},      // over the left bar
+        {1600, 1200, 800, 600, "400,300"},  // twice the size
+        {1600, 1200, 2, 1198, "1,599"},
+        {800, 1000, 400, 250, "400,50"},  // bars above and below, 200 px each
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.windowW) + "x" + std::to_string(c.windowH));
+        const std::vector<std::string> log = runScript("3 quit\n", "", [&] {
+            SDL_Window* window = SDL_GetWindowFromID(1);
+            ASSERT_NE(window, nullptr);
+            EXPECT_TRUE(SDL_GetWindowFlags(window) & SDL_WINDOW_RESIZABLE);
+            SDL_SetWindowSize(window, c.windowW, c.windowH);
+            SDL_PumpEvents();
+            SDL_WarpMouseInWindow(window, c.pointerX, c.pointerY);
+        });
+        ASSERT_GE(g_seen.size(), 2u);
+        EXPECT_EQ(g_seen[1].substr(0, g_seen[1].find(' ')), c.seen);
+    }
+}
