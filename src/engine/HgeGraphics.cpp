@@ -170,9 +170,25 @@ void HgeImpl::Gfx_Clear(uint32_t color) {
     if (!m_renderer) {
         return;
     }
+    // The bars around a letterboxed game (a resized window, a full screen of
+    // another shape) stay black; only the game's own area takes the colour.
+    int outW = 0;
+    int outH = 0;
+    SDL_GetRendererOutputSize(m_renderer, &outW, &outH);
+    const bool letterboxed = outW != m_screenWidth || outH != m_screenHeight;
+    if (letterboxed) {
+        SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
+        SDL_RenderClear(m_renderer);
+    }
     // The screen has no transparency: alpha is ignored.
     SDL_SetRenderDrawColor(m_renderer, GETR(color), GETG(color), GETB(color), 255);
-    SDL_RenderClear(m_renderer);
+    if (letterboxed) {
+        SDL_SetRenderDrawBlendMode(m_renderer, SDL_BLENDMODE_NONE);
+        SDL_RenderFillRect(m_renderer, nullptr);
+        SDL_SetRenderDrawBlendMode(m_renderer, SDL_BLENDMODE_BLEND);
+    } else {
+        SDL_RenderClear(m_renderer);
+    }
 }
 
 void HgeImpl::Gfx_RenderLine(float x1, float y1, float x2, float y2, uint32_t color, float) {

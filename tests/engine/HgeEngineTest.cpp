@@ -171,7 +171,8 @@ static bool drawFrame() {
 }
 
 static std::vector<std::string> runScript(const std::string& script, const std::string& shots,
-                                          const std::function<void()>& beforeStart = {}) {
+                                          const std::function<void()>& beforeStart = {},
+                                          const std::function<void()>& afterStart = {}) {
     writeFile("script.txt", script);
     EnvVar pilot("FISCORA_AUTOPILOT", "script.txt");
     EnvVar shotDir("FISCORA_SHOTS", shots.c_str());
@@ -187,6 +188,9 @@ static std::vector<std::string> runScript(const std::string& script, const std::
         beforeStart();
     }
     EXPECT_TRUE(g_hge->System_Start());
+    if (afterStart) {
+        afterStart();
+    }
     g_hge->Release();
     return engine::EngineLog::stopCapture();
 }
@@ -276,14 +280,34 @@ TEST(HgeEngine, AResizedWindowKeepsThePointerExact) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.windowW) + "x" + std::to_string(c.windowH));
-        const std::vector<std::string> log = runScript("3 quit\n", "", [&] {
-            SDL_Window* window = SDL_GetWindowFromID(1);
-            ASSERT_NE(window, nullptr);
-            EXPECT_TRUE(SDL_GetWindowFlags(window) & SDL_WINDOW_RESIZABLE);
-            SDL_SetWindowSize(window, c.windowW, c.windowH);
-            SDL_PumpEvents();
-            SDL_WarpMouseInWindow(window, c.pointerX, c.pointerY);
-        });
+        // The last frame's pixels on the whole output: bars black, the game's
+        // area in the colour it was cleared to.
+        auto pixelAt = [](int x, int y) {
+            uint32_t pixel = 0;
+            SDL_Rect one{x, y, 1, 1};
+            SDL_RenderReadPixels(SDL_GetRenderer(SDL_GetWindowFromID(1)), &one,
+                                 SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
+            return pixel & 0xFFFFFFu;
+        };
+        uint32_t corner = 1, centre = 1;
+        runScript(
+            "3 quit\n", "",
+            [&] {
+                SDL_Window* window = SDL_GetWindowFromID(1);
+                ASSERT_NE(window, nullptr);
+                EXPECT_TRUE(SDL_GetWindowFlags(window) & SDL_WINDOW_RESIZABLE);
+                SDL_SetWindowSize(window, c.windowW, c.windowH);
+                SDL_PumpEvents();
+                SDL_WarpMouseInWindow(window, c.pointerX, c.pointerY);
+            },
+            [&] {
+                SDL_RenderSetViewport(SDL_GetRenderer(SDL_GetWindowFromID(1)), nullptr);
+                SDL_RenderSetLogicalSize(SDL_GetRenderer(SDL_GetWindowFromID(1)), 0, 0);
+                corner = pixelAt(0, 0);
+                centre = pixelAt(c.windowW / 2, 2 * c.windowH / 3);
+            });
+        EXPECT_EQ(corner, c.windowW * 3 == c.windowH * 4 ? 0x204060u : 0u);
+        EXPECT_EQ(centre, 0x204060u);
         ASSERT_GE(g_seen.size(), 2u);
         EXPECT_EQ(g_seen[1].substr(0, g_seen[1].find(' ')), c.seen);
     }
