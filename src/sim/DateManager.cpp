@@ -7,6 +7,7 @@
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
 #include "sim/TimeLoader.h"
+#include "sim/YearRecord.h"
 
 DateManager::DateManager() = default;
 
@@ -117,6 +118,7 @@ void DateManager::update(float dt) {
         }
         m_stop.reset();
         m_accumulated = 0.0f;
+        YearRecord::instance()->closeMonth();
         return;
     }
     m_accumulated += m_speed * dt;
