@@ -21,7 +21,7 @@ const unsigned int LINE_COLOR = 0xFFF2A541u;  // the accent of the end screen's 
 const unsigned int DOT_COLOR = 0xFFFFF4E0u;
 
 const float LINE_THICKNESS = 3.0f;
-const float DOT_HALF = 3.5f;
+const float DOT_HALF = 4.0f;
 const float GAP = 6.0f;              // between a label and what it names
 const float TITLE_GAP = 8.0f;        // under the title
 const float LABEL_HEIGHT = 18.0f;    // when the label font is missing

@@ -50,6 +50,7 @@ double MonthFigures::totalSpent() const {
 void YearRecord::reset() {
     m_months.clear();
     m_open = MonthFigures();
+    m_next = MonthFigures();
 }
 
 void YearRecord::spend(SpendingKind::_enum kind, double amount) {
@@ -59,7 +60,13 @@ void YearRecord::spend(SpendingKind::_enum kind, double amount) {
             << "ignored " << amount << " kr of " << SpendingKind::toString(index);
         return;
     }
-    m_open.spent[index] += amount;
+    // The calendar stands on a month's last day once it has run to its end;
+    // before the first month it stands on day 1.
+    const DateManager* clock = DateManager::exists() ? DateManager::instance() : nullptr;
+    const bool between = clock && !clock->getStopDate() && clock->getDay() > 0 &&
+                         clock->getDay() == clock->getMonthLength();
+    const bool need = index <= SpendingKind::HYGIENE;
+    (between && need ? m_next : m_open).spent[index] += amount;
 }
 
 void YearRecord::closeMonth() {
@@ -87,7 +94,8 @@ void YearRecord::closeMonth() {
     month.health = needLevel(month.spent[SpendingKind::FOOD], MonthConsumption::FOOD_NORM);
     month.hygiene = needLevel(month.spent[SpendingKind::HYGIENE], MonthConsumption::HYGIENE_NORM);
     m_months.push_back(month);
-    m_open = MonthFigures();
+    m_open = m_next;
+    m_next = MonthFigures();
     const double worth = month.netWorth();
     Log::info("YearRecord::closeMonth")
         << "month recorded " << month.number << ": net worth "

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "engine/HgeImpl.h"
+#include "engine/hge.h"
 #include "home/YearChart.h"
 #include "resource/Text.h"
 #include "sim/YearRecord.h"
@@ -134,8 +136,8 @@ TEST(YearChartTest, LabelsAreKronorOrWholeMillions) {
 }
 
 // With the game's fonts: whatever the months, the plot, the line's points
-// with their dots and every label stay inside the box, and no two labels
-// overlap.
+// with their dots and every label stay inside the box, no two labels
+// overlap, and drawn, the chart changes pixels inside the box only.
 TEST(YearChartTest, EverythingStaysInsideTheBox) {
     test::Installation install;
     for (const auto& entry :
@@ -152,7 +154,7 @@ TEST(YearChartTest, EverythingStaysInsideTheBox) {
     const hgeRect box(425, 80, 765, 520);
     for (const Case& c : CASES) {
         SCOPED_TRACE(c.name);
-        const YearChart chart(box, months(c.values), texts);
+        YearChart chart(box, months(c.values), texts);
         const hgeRect& plot = chart.getPlot();
         EXPECT_TRUE(inside(box, plot.x1, plot.y1, plot.x2, plot.y2));
         EXPECT_GT(plot.x2 - plot.x1, (box.x2 - box.x1) / 3);
@@ -177,5 +179,32 @@ TEST(YearChartTest, EverythingStaysInsideTheBox) {
                 EXPECT_TRUE(apart) << a.text->getText() << " over " << b.text->getText();
             }
         }
+
+        engine.hge()->Gfx_BeginScene();
+        engine.hge()->Gfx_Clear(0xFF2F5062u);
+        chart.render();
+        SDL_Surface* shot = engine::HgeImpl::current()->readFrame();
+        engine.hge()->Gfx_EndScene();
+        ASSERT_NE(shot, nullptr);
+        SDL_Surface* frame = SDL_ConvertSurfaceFormat(shot, SDL_PIXELFORMAT_ARGB8888, 0);
+        SDL_FreeSurface(shot);
+        ASSERT_NE(frame, nullptr);
+        const uint32_t background = *static_cast<const uint32_t*>(frame->pixels) & 0xFFFFFFu;
+        int drawnInside = 0;
+        int drawnOutside = 0;
+        for (int y = 0; y < frame->h; ++y) {
+            const auto* row = reinterpret_cast<const uint32_t*>(
+                static_cast<const uint8_t*>(frame->pixels) + y * frame->pitch);
+            for (int x = 0; x < frame->w; ++x) {
+                if ((row[x] & 0xFFFFFFu) != background) {
+                    (inside(box, static_cast<float>(x), static_cast<float>(y), x + 1.0f, y + 1.0f)
+                         ? drawnInside
+                         : drawnOutside)++;
+                }
+            }
+        }
+        SDL_FreeSurface(frame);
+        EXPECT_EQ(drawnOutside, 0);
+        EXPECT_GT(drawnInside, 1000);
     }
 }

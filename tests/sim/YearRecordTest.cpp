@@ -24,7 +24,7 @@ const char* const kTwoMonths = R"(<date>
 class YearRecordTest : public ::testing::Test {
 protected:
     void SetUp() override { year->reset(); }
-    // Starts the clock and runs it until the month's last day pauses it.
+    // Play: starts the next month and runs it until its last day pauses it.
     void playMonth() {
         clock->startMonth();
         for (int frames = 0; clock->getStopDate() && frames < 50; ++frames) {
@@ -80,35 +80,40 @@ TEST_F(YearRecordTest, KindNamesGoBothWays) {
     EXPECT_EQ(SpendingKind::toString(-1), "UNDEFINED");
 }
 
-// Each pause of the clock closes one month with the money as it stands, the
-// month's spending and its counts, and starts the next month empty.
-TEST_F(YearRecordTest, EveryPauseOfTheClockClosesOneMonth) {
+// A month closes when the next one starts, with the money as it stands, its
+// spending and its counts: the bills paid after its last day count in it,
+// the needs bought then in the next month.
+TEST_F(YearRecordTest, AMonthClosesWhenTheNextStarts) {
     test::Installation install;
     install.addFile("xml", "date.xml", kTwoMonths);
     install.mount();
     clock->reset();
     clock->load("date.xml");
     Portfolio::instance()->setCash(5000);
-    InvestmentCalculator::instance()->deposit(1500.0f -
-                                              InvestmentCalculator::instance()->getBalance());
+    InvestmentCalculator* bank = InvestmentCalculator::instance();
+    bank->deposit(1500.0f - bank->getBalance());
 
     year->spend(SpendingKind::FOOD, 1500);     // half the food norm
     year->spend(SpendingKind::HYGIENE, 1600);  // twice the hygiene norm
+    playMonth();
+    clock->update(1.0f);
+    EXPECT_TRUE(year->months().empty());
+    year->spend(SpendingKind::BILLS, 6500);
     year->countReminder();
     year->countReminder();
     year->countCollector();
+    year->spend(SpendingKind::FOOD, 3000);  // the next month's whole norm
     playMonth();
     ASSERT_EQ(year->months().size(), 1u);
     Portfolio::instance()->changeCash(-2000, "test");
     playMonth();
-    clock->update(1.0f);  // paused: nothing more is recorded
     ASSERT_EQ(year->months().size(), 2u);
 
     const MonthFigures& first = year->months()[0];
     EXPECT_EQ(first.number, 1);
     EXPECT_EQ(first.name, "Januari");
     EXPECT_EQ(first.shortName, "Jan");
-    EXPECT_EQ(first.year, clock->getYear());
+    EXPECT_EQ(first.year, 1);
     EXPECT_DOUBLE_EQ(first.cash, 5000);
     EXPECT_DOUBLE_EQ(first.savings, 1500);
     EXPECT_DOUBLE_EQ(first.netWorth(), 6500);
@@ -116,15 +121,16 @@ TEST_F(YearRecordTest, EveryPauseOfTheClockClosesOneMonth) {
     EXPECT_EQ(first.hygiene, 100);
     EXPECT_EQ(first.reminders, 2);
     EXPECT_EQ(first.collectorVisits, 1);
-    EXPECT_DOUBLE_EQ(first.totalSpent(), 3100);
+    EXPECT_DOUBLE_EQ(first.totalSpent(), 1500 + 1600 + 6500);
 
     const MonthFigures& second = year->months()[1];
     EXPECT_EQ(second.number, 2);
     EXPECT_EQ(second.shortName, "Feb");
     EXPECT_DOUBLE_EQ(second.netWorth(), 4500);
-    EXPECT_EQ(second.health, 0);
+    EXPECT_EQ(second.health, 100);
+    EXPECT_EQ(second.hygiene, 0);
     EXPECT_EQ(second.reminders + second.collectorVisits, 0);
-    EXPECT_DOUBLE_EQ(second.totalSpent(), 0);
+    EXPECT_DOUBLE_EQ(second.totalSpent(), 3000);
     EXPECT_EQ(log.countPrefix(test::logLine("II", "YearRecord::closeMonth", "month recorded ")), 2);
     EXPECT_TRUE(
         log.has(test::logLine("II", "YearRecord::closeMonth", "month recorded 2: net worth 4500")));
