@@ -28,9 +28,7 @@ TEST(YearGame, EveryPlayedMonthIsRecordedOnceAndChartedAtTheEnd) {
     // A day a frame, as the whole games run.
     const std::string date = dir.path() + "/data/xml/date.xml";
     std::string calendar = test::readFile(date);
-    const std::string step = "<steptime sec=\"0.2\"/>";
-    ASSERT_NE(calendar.find(step), std::string::npos);
-    calendar.replace(calendar.find(step), step.size(), "<steptime sec=\"0.02\"/>");
+    calendar.replace(calendar.find("\"0.2\""), 5, "\"0.02\"");
     test::writeFile(date, calendar);
     const gametest::Outcome run = gametest::runGame(
         executable, dir.path(), "",
@@ -40,32 +38,29 @@ TEST(YearGame, EveryPlayedMonthIsRecordedOnceAndChartedAtTheEnd) {
     const int end = run.find("[EndGui::EndGui]\t\tend sums: ");
     ASSERT_NE(end, -1) << "no end screen";
 
-    // Each month is recorded once, in order, after the bot saw it end and
-    // before the next one ends: when the next month starts.
-    long played = 0;
-    long recorded = 0;
+    // Each month is recorded once, in order, when the next one starts: after
+    // the bot saw it end and before it sees the next end.
+    long played = 0, recorded = 0, worth = 0;
     for (int i = 0; i < end; ++i) {
         const std::string& line = run.log[static_cast<std::size_t>(i)];
         if (line.find(RECORDED) != std::string::npos) {
             EXPECT_EQ(numberAfter(line, RECORDED), ++recorded) << line;
             EXPECT_EQ(recorded, played) << line;
+            worth = numberAfter(line, "net worth ");
         } else if (line.find(OVER) != std::string::npos &&
-                   line.find(" over at frame") != std::string::npos) {
+                   line.find(" over at") != std::string::npos) {
             EXPECT_EQ(numberAfter(line, OVER), ++played) << line;
             EXPECT_EQ(recorded, played - 1) << line;
         }
     }
     EXPECT_GE(played, 6);
     EXPECT_EQ(recorded, played);
-    // The chart ends where the sums beside it stand, but for what the end
-    // month's first day changed: interest and prices.
-    const long last = numberAfter(run.log[static_cast<std::size_t>(run.find(
-                                      "month recorded " + std::to_string(recorded) + ":"))],
-                                  "net worth ");
-    const long total = numberAfter(run.log[static_cast<std::size_t>(end)], "total ");
-    EXPECT_LE(std::labs(total - last), total / 50 + 100) << last << " against " << total;
     EXPECT_EQ(run.find(RECORDED, end), -1);
     EXPECT_NE(run.find("the year in a chart: " + std::to_string(played) + " months", end), -1);
+    // The chart ends where the sums beside it stand, but for what the end
+    // month's first day changed: interest and prices.
+    const long total = numberAfter(run.log[static_cast<std::size_t>(end)], "total ");
+    EXPECT_LE(std::labs(total - worth), total / 50 + 100) << worth << " against " << total;
 
     // The chart's line, in the accent colour, right of the sums.
     ASSERT_TRUE(run.hasShot("autoplay_end"));
@@ -78,5 +73,4 @@ TEST(YearGame, EveryPlayedMonthIsRecordedOnceAndChartedAtTheEnd) {
                std::abs(static_cast<int>(c & 0xFF) - 0x41) < 24;
     });
     EXPECT_GT(accent, 200);
-    EXPECT_GT(gametest::colours(shot, 430, 80, 780, 540), 16u);
 }
