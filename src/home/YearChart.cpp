@@ -27,6 +27,7 @@ const float TITLE_GAP = 8.0f;        // under the title
 const float LABEL_HEIGHT = 18.0f;    // when the label font is missing
 const float MIN_STEP_HEIGHT = 1.6f;  // in label heights
 const int MAX_STEPS = 8;
+const float MIN_PLOT = 40.0f;
 const float SLACK = 0.01f;  // rounding, not pixels
 const double MILLION = 1e6;
 
@@ -152,6 +153,14 @@ YearChart::YearChart(const hgeRect& box, const std::vector<MonthFigures>& months
     gutter = std::min(gutter + GAP, width / 2);
     m_plot = hgeRect(m_box.x1 + gutter, plotTop, m_box.x2 - DOT_HALF - 1, plotBottom);
     const float plotHeight = m_plot.y2 - m_plot.y1;
+    if (m_plot.x2 - m_plot.x1 < MIN_PLOT || plotHeight < MIN_PLOT) {
+        // A box too small for a chart (a broken record) shows nothing.
+        Log::warning("YearChart::YearChart") << "the box is too small for a chart";
+        m_labels.clear();
+        m_ticks.clear();
+        m_visible = false;
+        return;
+    }
     for (std::size_t i = 0; i < m_ticks.size(); ++i) {
         Label& label = m_labels[firstValueLabel + i];
         const float y = m_plot.y2 - static_cast<float>(m_scale.share(m_ticks[i])) * plotHeight;

@@ -104,6 +104,7 @@ TEST(YearChartTest, TheDrawingStaysInsideTheBoxWithItsLabelsApart) {
     texts.title = "Din f\xF6rm\xF6genhet m\xE5nad f\xF6r m\xE5nad";
     texts.empty = "Inga m\xE5nader spelade";
     const hgeRect box(425, 80, 765, 520);
+    EXPECT_FALSE(YearChart(hgeRect(425, 80, 465, 100), {}, texts).isVisible());
     for (const Case& c : CASES) {
         SCOPED_TRACE(c.first);
         std::vector<MonthFigures> months(c.second.size());
