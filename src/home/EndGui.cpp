@@ -18,21 +18,26 @@
 #include "home/MainGui.h"
 #include "home/Portfolio.h"
 #include "home/Room.h"
+#include "home/YearChart.h"
 #include "resource/Text.h"
+#include "resource/Xml.h"
 #include "resource/XmlReader.h"
 #include "sim/InfoManager.h"
+#include "sim/Scenario.h"
 #include "sim/Statistics.h"
+#include "sim/YearRecord.h"
 
 namespace {
 
 const float WINDOW_DEPTH = 2.0f;
+const float CHART_DEPTH = 0.01f;  // above the window's face
 const char* const STATS_FONT = "font_tessaline_19.fnt";
 const unsigned int STATS_COLOR = 0xFFFFFFFFu;
 const unsigned int TOTAL_COLOR = 0xFFF2A541u;  // the accent: the sum stands out
 
 // Where each amount stands in "Stats"; the record names the lines beside them.
 const float CASH_Y = 15, SAVINGS_Y = 42, STOCKS_Y = 72, FUNDS_Y = 102, FURNITURE_Y = 129,
-            TOTAL_Y = 173, PLAY_TIME_Y = 217;
+            TOTAL_Y = 173, PLAY_TIME_Y = 217, SCENARIO_Y = 261;
 
 int64_t whole(double amount) {
     return std::isfinite(amount) ? static_cast<int64_t>(amount) : 0;
@@ -107,6 +112,14 @@ EndGui::EndGui(int64_t playSeconds) {
     } else {
         Log::error(context) << "End Window has no Stats";
     }
+    if (Scenario::isSet()) {
+        auto* labels = dynamic_cast<GuiTextBox*>(m_window->findChild("Stats Labels"));
+        GuiTextBox* box = labels ? labels : m_stats;
+        if (box) {
+            box->addText(Scenario::label(), STATS_FONT, STATS_COLOR, hgeVector(0, SCENARIO_Y));
+        }
+    }
+    addChart(record ? record->FirstChildElement("chart") : nullptr);
 
     InteractionalObject::getCursor()->setFocusObject(m_window.get());
     InfoManager::instance()->showOverlay(WINDOW_DEPTH);
@@ -117,6 +130,30 @@ EndGui::~EndGui() {
     if (InfoManager::exists()) {
         InfoManager::instance()->hideOverlay();
     }
+}
+
+void EndGui::addChart(TiXmlElement* element) {
+    const std::vector<MonthFigures>& months = YearRecord::instance()->months();
+    if (!element) {
+        Log::warning("EndGui::addChart") << "End Window has no chart";
+        return;
+    }
+    const hgeVector at = m_window->getPosition() + xml::getElementVector(element, "position");
+    const hgeVector size = xml::getElementVector(element, "size");
+    YearChart::Texts texts;
+    texts.title = xml::getAttributeString(element, "title", false);
+    texts.empty = xml::getAttributeString(element, "empty", false);
+    for (auto [attribute, font] :
+         {std::pair{"titleFont", &texts.titleFont}, std::pair{"labelFont", &texts.labelFont}}) {
+        const std::string name = xml::getAttributeString(element, attribute, false);
+        if (!name.empty()) {
+            *font = name;
+        }
+    }
+    m_chart = std::make_unique<YearChart>(hgeRect(at.x, at.y, at.x + size.x, at.y + size.y), months,
+                                          texts);
+    m_chart->setZ(WINDOW_DEPTH + CHART_DEPTH);
+    Log::debug("EndGui::addChart") << "the year in a chart: " << months.size() << " months";
 }
 
 void EndGui::addValue(const std::string& value, float y, unsigned int color) {

@@ -8,11 +8,14 @@
 class GuiButton;
 class GuiTextBox;
 class GuiWindow;
+class TiXmlElement;
+class YearChart;
 
 // The end screen: the player's money at the end of the game, the furniture's
-// worth and the play time, copied into the statistics; its exit leads to a
-// new game, or at the highest level to the closing screen, and sends the
-// statistics.
+// worth and the play time, copied into the statistics, beside a chart of the
+// net worth month by month (and the class scenario, when one was given); its
+// exit leads to a new game, or at the highest level to the closing screen,
+// and sends the statistics.
 class EndGui : public Logic {
 public:
     // `playSeconds`: wall-clock seconds since the game started.
@@ -40,10 +43,13 @@ public:
     static MoneyFigures recordMoney();
 
 private:
+    // The net worth month by month, where the record's "chart" places it.
+    void addChart(TiXmlElement* element);
     // An amount right-aligned to "Stats" at height `y`.
     void addValue(const std::string& value, float y, unsigned int color);
 
     std::unique_ptr<GuiWindow> m_window;
     GuiButton* m_exitButton = nullptr;
     GuiTextBox* m_stats = nullptr;
+    std::unique_ptr<YearChart> m_chart;
 };

@@ -10,6 +10,7 @@
 #include "sim/Collector.h"
 #include "sim/RandomEvent.h"
 #include "sim/RandomEventManager.h"
+#include "sim/YearRecord.h"
 
 Bill::Bill(const EventRecord* record, int32_t state, int32_t baseValue)
     : RandomEventInterface(record), m_baseValue(baseValue), m_state(state) {
@@ -50,6 +51,12 @@ int32_t Bill::getValue() const {
 void Bill::accept() {
     const bool income = getType() == EventType::INCOME;
     Portfolio::instance()->changeCash(getValue(), income ? "income received" : "bill paid");
+    if (!income) {
+        YearRecord::instance()->spend(SpendingKind::BILLS, -static_cast<double>(getValue()));
+        if (m_state > 0) {
+            YearRecord::instance()->countReminder();
+        }
+    }
 }
 
 void Bill::reject() {

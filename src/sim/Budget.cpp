@@ -18,6 +18,7 @@
 #include "sim/InfoManager.h"
 #include "sim/MonthConsumption.h"
 #include "sim/Statistics.h"
+#include "sim/YearRecord.h"
 
 namespace {
 
@@ -317,6 +318,10 @@ void Budget::updateConsumptions() {
         m_month.bought = true;
         m_consumptionTotal += sum;
         Portfolio::instance()->changeCash(-sum, "budget consumption");
+        YearRecord* year = YearRecord::instance();
+        year->spend(SpendingKind::FOOD, m_food);
+        year->spend(SpendingKind::CLOTHES, m_clothes);
+        year->spend(SpendingKind::HYGIENE, m_hygiene);
         Log::debug(context) << "bought food " << m_food << ", clothes " << m_clothes << ", hygiene "
                             << m_hygiene;
         rebuild("consumption");

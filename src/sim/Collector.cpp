@@ -10,12 +10,14 @@
 #include "home/Room.h"
 #include "sim/InfoManager.h"
 #include "sim/RandomEventManager.h"
+#include "sim/YearRecord.h"
 
 Collector::Collector(const EventRecord* record, int32_t debt)
     : RandomEventInterface(record), m_debt(debt) {}
 
 void Collector::accept() {
     const char* context = "Collector::accept";
+    YearRecord::instance()->countCollector();
     int64_t owed = getOwed();
     if (owed <= 0) {
         return;

@@ -7,6 +7,7 @@
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
 #include "sim/TimeLoader.h"
+#include "sim/YearRecord.h"
 
 DateManager::DateManager() = default;
 
@@ -92,6 +93,8 @@ void DateManager::startMonth() {
     m_stop->month = m_current.month;
     // Played to its end: the next month begins, past the last one a new year.
     if (m_current.day == m_current.month->length) {
+        // Its bills answered and the next budget done, the month is over.
+        YearRecord::instance()->closeMonth();
         int next = m_current.month->index + 1;
         if (next > getMonthCount()) {
             next = 1;

@@ -11,6 +11,7 @@
 #include "sim/FiscoraFlags.h"
 #include "sim/FlagSystem.h"
 #include "sim/RandomEventInterface.h"
+#include "sim/YearRecord.h"
 
 namespace {
 
@@ -88,6 +89,9 @@ void GuiReportEvent::acceptAction() {
     const int32_t value = m_event ? m_event->getValue() : 0;
     if (value != 0) {
         Portfolio::instance()->changeCash(value, "event accepted");
+        if (value < 0) {
+            YearRecord::instance()->spend(SpendingKind::EVENTS, -static_cast<double>(value));
+        }
     }
     refreshRoom();
     if (const EventRecord* record = m_event ? m_event->getRecord() : nullptr) {

@@ -31,6 +31,7 @@
 #include "sim/Statistics.h"
 #include "sim/TimeLoader.h"
 #include "sim/TutorialManager.h"
+#include "sim/YearRecord.h"
 
 namespace {
 
@@ -168,6 +169,7 @@ void GameState::NewGameState::startGame() {
     InteractionalObject::getCursor()->setFocusObject(nullptr);
     MenuWidgets::instance()->getWindow()->setVisible(false);
     Statistics::instance()->reset();
+    YearRecord::instance()->reset();
     Statistics::instance()->set(StatisticType::PERIOD, DifficultyLevel::value());
     Room::destroy();
     Room::instance()->create(m_selected + 1);
