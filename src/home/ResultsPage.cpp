@@ -135,6 +135,9 @@ section { background: #fff; border-radius: 10px; padding: 14px 22px 18px; margin
 h2 { margin: 4px 0 10px; font-size: 20px; color: #2f5d62; }
 table { border-collapse: collapse; }
 td, th { padding: 4px 8px; }
+.pair { display: flex; flex-wrap: wrap; gap: 0 16px; }
+.pair section { flex: 1 1 300px; }
+.sums { width: 100%; }
 .sums td { border-bottom: 1px solid #eee; }
 .sums .total td { border-top: 2px solid #f2a541; border-bottom: none; font-weight: bold; }
 .num { text-align: right; white-space: nowrap; font-variant-numeric: tabular-nums; }
@@ -144,6 +147,7 @@ td, th { padding: 4px 8px; }
 .months th.group { background: #4a7f84; }
 .months tbody tr:nth-child(even) { background: #f6f3ec; }
 .months td:first-child { white-space: nowrap; }
+.months td:nth-child(6) { font-weight: bold; }
 svg { display: block; width: 100%; height: auto; }
 svg text { font-family: inherit; font-size: 12px; fill: #4b5a63; }
 ul { margin: 0; padding-left: 22px; }
@@ -155,9 +159,10 @@ footer { margin-top: 18px; text-align: center; color: #7b868c; font-size: 13px; 
 // The chart's frame in SVG units.
 const double CHART_W = 860, CHART_H = 330, LEFT = 86, RIGHT = 16, TOP = 16, BOTTOM = 52;
 
-// A step of 1, 2 or 5 times a power of ten giving about five grid lines.
+// A step of 1, 2 or 5 times a power of ten giving about five grid lines;
+// at least 100 kr, so that a flat year still has a scale.
 double roundStep(double span) {
-    const double raw = std::max(span / 5, 1.0);
+    const double raw = std::max(span / 5, 100.0);
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     for (double factor : {1.0, 2.0, 5.0}) {
         if (factor * magnitude >= raw) {
@@ -407,7 +412,10 @@ std::string ResultsPage::html(const Content& content) {
                                  : std::string(u8"Ett eget år – inget scenario."))
         << "</p>\n</header>\n";
 
-    out << u8"<section>\n<h2>Det här hade du till slut</h2>\n<table class=\"sums\">\n";
+    // The sums and the advice side by side: what came of the year, and what
+    // to try next time.
+    out << "<div class=\"pair\">\n"
+        << u8"<section>\n<h2>Det här hade du till slut</h2>\n<table class=\"sums\">\n";
     const std::pair<const char*, double> sums[] = {{"Pengar i kassan", content.cash},
                                                    {"Sparkonto", content.savings},
                                                    {"Aktier", content.stocks},
@@ -421,13 +429,15 @@ std::string ResultsPage::html(const Content& content) {
     out << "<tr class=\"total\"><td>Totalt</td>" << cell(static_cast<double>(total))
         << "</tr>\n<tr><td>Speltid</td><td class=\"num\">" << escape(content.playTime)
         << "</td></tr>\n</table>\n</section>\n";
+    out << u8"<section>\n<h2>Tips till nästa gång</h2>\n<ul>\n";
+    for (const std::string& line : advice(content)) {
+        out << "<li>" << escape(line) << "</li>\n";
+    }
+    out << "</ul>\n</section>\n";
+    out << "</div>\n";
 
     out << u8"<section>\n<h2>Det du äger, månad för månad</h2>\n";
     chart(out, content.months);
-    out << "</section>\n";
-
-    out << u8"<section>\n<h2>Månad för månad</h2>\n";
-    monthTable(out, content.months);
     out << "</section>\n";
 
     out << "<section>\n<h2>Prestationer</h2>\n";
@@ -447,11 +457,10 @@ std::string ResultsPage::html(const Content& content) {
     }
     out << "</section>\n";
 
-    out << u8"<section>\n<h2>Tips till nästa gång</h2>\n<ul>\n";
-    for (const std::string& line : advice(content)) {
-        out << "<li>" << escape(line) << "</li>\n";
-    }
-    out << "</ul>\n</section>\n";
+    out << u8"<section>\n<h2>Månad för månad</h2>\n";
+    monthTable(out, content.months);
+    out << "</section>\n";
+
     out << u8"<footer>Fiscora – ett spel om pengar och "
            u8"vardag</footer>\n</main>\n</body>\n</html>\n";
     return out.str();
@@ -459,7 +468,10 @@ std::string ResultsPage::html(const Content& content) {
 
 std::string ResultsPage::write(const Content& content) {
     const char* context = "ResultsPage::write";
-    char* folder = SDL_GetPrefPath("Fiscora", "fiscora");
+    // No organisation: on Linux that is "$XDG_DATA_HOME/fiscora" (else
+    // "~/.local/share/fiscora"), the folder the game's other files use; with
+    // one SDL would nest a "Fiscora" folder above it.
+    char* folder = SDL_GetPrefPath("", "fiscora");
     if (!folder) {
         Log::error(context) << "no data folder for the results page: " << SDL_GetError();
         return "";
