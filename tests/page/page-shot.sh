@@ -44,53 +44,36 @@ python3 - "$shot" <<'PY'
 import collections, struct, sys, zlib
 
 data = open(sys.argv[1], "rb").read()
-if data[:8] != b"\x89PNG\r\n\x1a\n":
-    sys.exit("the screenshot is not a PNG")
-pos, idat = 8, []
-while pos < len(data):
+chunks, pos = collections.defaultdict(bytes), 8
+while pos + 8 <= len(data):
     length, kind = struct.unpack(">I4s", data[pos:pos + 8])
-    body = data[pos + 8:pos + 8 + length]
+    chunks[kind] += data[pos + 8:pos + 8 + length]
     pos += 12 + length
-    if kind == b"IHDR":
-        width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
-    elif kind == b"IDAT":
-        idat.append(body)
-if depth != 8 or colour not in (2, 6) or interlace:
-    sys.exit(f"unexpected PNG: depth {depth}, colour type {colour}, interlace {interlace}")
+width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", chunks[b"IHDR"])
+if data[:8] != b"\x89PNG\r\n\x1a\n" or depth != 8 or colour not in (2, 6) or interlace:
+    sys.exit("the screenshot is not an 8-bit RGB(A) PNG")
 if (width, height) != (1000, 1600):
     sys.exit(f"the screenshot is {width} x {height}, not 1000 x 1600")
-
 bpp = 3 if colour == 2 else 4
-stride = width * bpp
-raw = zlib.decompress(b"".join(idat))
-prev = bytearray(stride)
-colours = collections.Counter()
+stride, raw = width * bpp, zlib.decompress(chunks[b"IDAT"])
+prev, colours = bytearray(stride), collections.Counter()
 for y in range(height):
-    start = y * (stride + 1)
-    kind, line = raw[start], bytearray(raw[start + 1:start + 1 + stride])
+    start = y * (stride + 1) + 1
+    kind, line = raw[start - 1], bytearray(raw[start:start + stride])
     for i in range(stride) if kind else ():
-        left = line[i - bpp] if i >= bpp else 0
-        up, corner = prev[i], (prev[i - bpp] if i >= bpp else 0)
-        if kind == 1:
-            line[i] = (line[i] + left) & 255
-        elif kind == 2:
-            line[i] = (line[i] + up) & 255
-        elif kind == 3:
-            line[i] = (line[i] + (left + up) // 2) & 255
-        else:
-            p = left + up - corner
-            pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
-            best = left if pa <= pb and pa <= pc else (up if pb <= pc else corner)
-            line[i] = (line[i] + best) & 255
+        a, b = (line[i - bpp] if i >= bpp else 0), prev[i]
+        c = prev[i - bpp] if i >= bpp else 0
+        p = a + b - c
+        paeth = min((abs(p - a), 0, a), (abs(p - b), 1, b), (abs(p - c), 2, c))[2]
+        line[i] = (line[i] + (0, a, b, (a + b) // 2, paeth)[kind]) & 255
     colours.update(bytes(line[x:x + 3]) for x in range(0, stride, bpp))
     prev = line
 
-pixels = width * height
 common, count = colours.most_common(1)[0]
-print(f"{len(colours)} colours; the commonest, #{common.hex()}, covers {100 * count / pixels:.1f} %")
+print(f"{len(colours)} colours; the commonest, #{common.hex()}, covers {100 * count / (width * height):.1f} %")
 # Text, the chart and the table make many shades; a blank or failed page is
 # one colour, or nearly.
-if len(colours) < 32 or count > 0.9 * pixels:
+if len(colours) < 32 or count > 0.9 * width * height:
     sys.exit("the screenshot looks blank")
 PY
 echo "screenshot: $shot"
