@@ -1,22 +1,22 @@
-// Temporary: stands in until the class scenarios arrive; no scenario is ever set.
 #include "sim/Scenario.h"
 
+// Stands in for the class scenarios until they are merged: the number only.
 namespace {
-int g_number = 0;
-}  // namespace
+int s_number = 0;
+}
 
 int Scenario::number() {
-    return g_number;
+    return s_number;
 }
 
 void Scenario::readArguments(const std::vector<std::string>&) {}
 
 void Scenario::set(int number) {
-    g_number = number > 0 ? number : 0;
+    s_number = number > 0 ? number : 0;
 }
 
 std::string Scenario::label() {
-    return isSet() ? "Scenario " + std::to_string(g_number) : "";
+    return s_number ? "Scenario " + std::to_string(s_number) : "";
 }
 
 void Scenario::startGame() {}
