@@ -17,8 +17,10 @@
 #include "home/InvestmentCalculator.h"
 #include "home/MainGui.h"
 #include "home/Portfolio.h"
+#include "home/ResultsPage.h"
 #include "home/Room.h"
 #include "home/YearChart.h"
+#include "resource/ConstantManager.h"
 #include "resource/Text.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
@@ -171,6 +173,10 @@ void EndGui::update(float) {
                       : static_cast<State*>(GameState::NewGameState::instance());
     Log::debug("EndGui::update") << "leaving the end screen";
     Statistics::instance()->uploadToNorvale();
+    // Without the publisher's page the player gets a page of their own year.
+    if (ConstantManager::instance()->getString("statisticsHost").empty()) {
+        ResultsPage::publish();
+    }
     // The HUD owns this screen: nothing of it is touched after this line.
     MainGui::instance()->endGame(next);
 }
