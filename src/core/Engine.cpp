@@ -14,6 +14,7 @@
 #include "core/Renderable.h"
 #include "core/State.h"
 #include "core/StateMachine.h"
+#include "core/UserFolders.h"
 #include "engine/hge.h"
 #include "resource/ConstantManager.h"
 #include "resource/ResourceManager.h"
@@ -42,7 +43,7 @@ bool Engine::init(bool windowed) {
     m_hge = hgeCreate(HGE_VERSION);
 
     Log::info(context) << "Set engine states";
-    m_hge->System_SetState(HGE_LOGFILE, "hge.log");
+    m_hge->System_SetState(HGE_LOGFILE, userfolders::logPath("hge.log").c_str());
     m_hge->System_SetState(HGE_FRAMEFUNC, &Engine::frame);
     m_hge->System_SetState(HGE_RENDERFUNC, &Engine::render);
     m_hge->System_SetState(HGE_TITLE, title.c_str());

@@ -1,6 +1,15 @@
 #include "core/Log.h"
 
-Log::Log() : m_file("log.log", std::ios::out | std::ios::trunc) {}
+#include "core/UserFolders.h"
+
+// "log.log" in the working folder; a game started from a menu, where that is
+// not ours to write, logs to the user's state folder and says so first.
+Log::Log() : m_file(userfolders::logPath("log.log"), std::ios::out | std::ios::trunc) {
+    if (!userfolders::logFolder().empty()) {
+        endLine(std::string(tag(Level::Info)) + "[Log::Log]\t\tlogging to " +
+                userfolders::logFolder());
+    }
+}
 
 const char* Log::tag(Level level) {
     switch (level) {

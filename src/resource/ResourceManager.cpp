@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Log.h"
+#include "core/UserFolders.h"
 
 namespace resource {
 
@@ -126,7 +127,17 @@ Manager::Manager() {
         }
     }
 
-    const std::string writeDir = m_baseDir + m_prefix + "usr";
+    std::string writeDir = m_baseDir + m_prefix + "usr";
+    // An installed game's folder belongs to the system: the user's own data
+    // folder stands in for it. A missing folder stays a fault of the install.
+    std::error_code error;
+    if (std::filesystem::is_directory(writeDir, error) && !userfolders::isWritable(writeDir)) {
+        const std::string own = userfolders::data();
+        if (!own.empty() && userfolders::make(own + "/usr")) {
+            Log::info(context) << writeDir << " is not writable, writing to " << own << "/usr";
+            writeDir = own + "/usr";
+        }
+    }
     if (!PHYSFS_setWriteDir(writeDir.c_str())) {
         Log::warning(context) << "unable to set writedir: " << lastError();
     }
