@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/Camera.h"
 #include "core/Engine.h"
@@ -13,6 +15,7 @@
 #include "home/Room.h"
 #include "resource/ResourceManager.h"
 #include "sim/InfoManager.h"
+#include "sim/Scenario.h"
 
 namespace {
 
@@ -40,7 +43,11 @@ int main(int argc, char** argv) {
     const std::string commandLine = joinArguments(argc, argv);
     Log::info(context) << commandLine;
     Log::info(context) << "version " << 4 << '.' << 1 << '.' << 7 << '.' << 3785;
-    const bool windowed = commandLine == "-window";
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // "-window" may stand beside other arguments, such as a class scenario.
+    const bool windowed =
+        std::find(arguments.begin(), arguments.end(), "-window") != arguments.end();
+    Scenario::readArguments(arguments);
 
     ZDepth::readFile();
     Engine* engine = Engine::instance();
