@@ -26,8 +26,8 @@ public:
     // The same from the sequence of `stream` and `key` (an event's or an
     // investment's id) while streams run, else from rand as above.
     static int32_t getInt(RandomStream::_enum stream, int32_t low, int32_t high, uint32_t key = 0);
-    // A value in [low, high) from the sequence of `stream` and `key`; from
-    // rand while no streams run. Bounds the wrong way round are swapped.
+    // A value between low and high from the sequence of `stream` and `key`;
+    // from rand while no streams run. Bounds the wrong way round are swapped.
     static float getFloat(RandomStream::_enum stream, float low, float high, uint32_t key = 0);
 
     // Seeds rand with the current time, or, when FISCORA_SEED is set, with

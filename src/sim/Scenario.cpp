@@ -11,7 +11,8 @@ const int HIGHEST = 999999;
 
 struct State {
     int number = 0;
-    // Once the command line or a test has spoken, FISCORA_SCENARIO is not read.
+    // Settled by the command line, the environment or a test; until then the
+    // first use reads FISCORA_SCENARIO.
     bool decided = false;
 };
 
