@@ -9,6 +9,7 @@
 #include "engine/hge.h"
 #include "home/Investment.h"
 #include "home/Portfolio.h"
+#include "resource/Randomizer.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
 
@@ -19,6 +20,15 @@ const int MARKET_IDS = 3;
 
 float finiteOrZero(float value) {
     return std::isfinite(value) ? value : 0.0f;
+}
+
+// Under a scenario every investment (and the savings account) draws from a
+// sequence of its own, so that what the player owns cannot shift the rest.
+float draw(RandomStream::_enum stream, int id, float min, float max) {
+    if (Randomizer::hasStreams()) {
+        return Randomizer::getFloat(stream, min, max, static_cast<uint32_t>(id));
+    }
+    return InvestmentCalculator::randomBetween(min, max);
 }
 
 }  // namespace
@@ -140,12 +150,12 @@ float InvestmentCalculator::randomBetween(float min, float max) {
 
 float InvestmentCalculator::randomStockPercentage(int id) const {
     const Record* record = findStockRecord(id);
-    return record ? randomBetween(record->min, record->max) : 0.0f;
+    return record ? draw(RandomStream::STOCKS, id, record->min, record->max) : 0.0f;
 }
 
 float InvestmentCalculator::randomFundPercentage(int id) const {
     const Record* record = findFundRecord(id);
-    return record ? randomBetween(record->min, record->max) : 0.0f;
+    return record ? draw(RandomStream::FUNDS, id, record->min, record->max) : 0.0f;
 }
 
 bool InvestmentCalculator::addInvestment(const std::string& name, int id, int shares,
@@ -208,7 +218,7 @@ void InvestmentCalculator::withdraw(float amount) {
 }
 
 void InvestmentCalculator::monthlyInterest() {
-    const float rate = randomBetween(m_savingsMin, m_savingsMax);
+    const float rate = draw(RandomStream::INTEREST, 0, m_savingsMin, m_savingsMax);
     deposit(m_balance / 100.0f * rate);
 }
 

@@ -37,6 +37,7 @@
 #include "sim/DateManager.h"
 #include "sim/InfoManager.h"
 #include "sim/RandomEventManager.h"
+#include "sim/Scenario.h"
 #include "sim/TimeLoader.h"
 #include "sim/TutorialManager.h"
 
@@ -304,6 +305,8 @@ void MainGui::playMonth() {
     RandomEventManager::instance()->lostJobCheck();
     DateManager* clock = DateManager::instance();
     clock->startMonth();
+    // The month's draws, counted from the game's first month.
+    Scenario::startMonth((clock->getYear() - 1) * clock->getMonthCount() + clock->getMonthIndex());
     m_month.bought = false;
     RandomEventManager::instance()->newMonth();
     Portfolio::instance()->updateFunds();

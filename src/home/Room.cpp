@@ -148,7 +148,8 @@ int Room::removeRandomFurniture() {
     if (m_furniture.empty()) {
         return 0;
     }
-    const int k = Randomizer::getInt(0, static_cast<int>(m_furniture.size()));
+    const int k =
+        Randomizer::getInt(RandomStream::FURNITURE, 0, static_cast<int>(m_furniture.size()));
     FurnitureBase* piece = *std::next(m_furniture.begin(), k);
     const float value = FurnitureData::getValue(piece->getElement());
     removeFurniture(piece);

@@ -33,7 +33,8 @@ void Bill::trigger() {
         return;
     }
     m_baseValue = m_record->maxValue == 0 ? m_record->value
-                                          : Randomizer::getInt(m_record->value, m_record->maxValue);
+                                          : Randomizer::getInt(RandomStream::BILLS, m_record->value,
+                                                               m_record->maxValue, m_record->id);
 }
 
 int32_t Bill::getValue() const {

@@ -52,7 +52,8 @@ void RandomEvent::trigger() {
         m_amount = m_record->value;
     } else {
         // Whole hundreds: the player meets round sums.
-        m_amount = 100 * Randomizer::getInt(m_record->value / 100, m_record->maxValue / 100);
+        m_amount = 100 * Randomizer::getInt(RandomStream::AMOUNTS, m_record->value / 100,
+                                            m_record->maxValue / 100, m_record->id);
     }
 }
 

@@ -203,8 +203,11 @@ void RandomEventManager::addRandomEventToQueue() {
         Log::warning("RandomEventManager::addRandomEventToQueue") << "total is 0";
         return;
     }
-    RandomEventInterface* chosen = pickByWeight(Randomizer::getInt(0, total));
-    queueEvent(chosen, 0, Randomizer::getInt(0, DRAW_DAYS));
+    RandomEventInterface* chosen = pickByWeight(Randomizer::getInt(RandomStream::EVENTS, 0, total));
+    const int32_t day = Randomizer::getInt(RandomStream::DAYS, 0, DRAW_DAYS);
+    Log::debug("RandomEventManager::addRandomEventToQueue")
+        << "drew event " << (chosen ? chosen->getId() : 0) << " for day " << day;
+    queueEvent(chosen, 0, day);
 }
 
 void RandomEventManager::newMonth() {

@@ -21,12 +21,14 @@
 #include "home/MainGui.h"
 #include "home/Portfolio.h"
 #include "home/Room.h"
+#include "resource/Text.h"
 #include "resource/Xml.h"
 #include "resource/XmlReader.h"
 #include "sim/AchievementManager.h"
 #include "sim/DateManager.h"
 #include "sim/FlagSystem.h"
 #include "sim/RandomEventManager.h"
+#include "sim/Scenario.h"
 #include "sim/StatisticType.h"
 #include "sim/Statistics.h"
 #include "sim/TimeLoader.h"
@@ -73,6 +75,7 @@ void GameState::NewGameState::enter() {
 
     readDifficulties();
     addButtons();
+    showScenario();
 
     select(0);
     back->setDepth(BACK_DEPTH);
@@ -119,6 +122,42 @@ void GameState::NewGameState::addButtons() {
     }
 }
 
+void GameState::NewGameState::showScenario() {
+    if (!Scenario::isSet()) {
+        return;
+    }
+    TiXmlElement* root = MenuWidgets::instance()->getReader()->getRootElement();
+    TiXmlElement* record = root ? root->FirstChildElement("scenario") : nullptr;
+    TiXmlElement* textBox = record ? record->FirstChildElement("textBox") : nullptr;
+    if (!textBox) {
+        Log::warning("GameState::NewGameState::enter") << "no scenario line in menu.xml";
+        return;
+    }
+    // The number goes into a copy, so the record keeps its "{n}" for the next visit.
+    TiXmlElement line(*textBox);
+    for (TiXmlElement* text = line.FirstChildElement("text"); text;
+         text = text->NextSiblingElement("text")) {
+        TiXmlNode* content = text->FirstChild();
+        if (!content || !content->ToText()) {
+            continue;
+        }
+        std::string value = content->Value();
+        const std::size_t at = value.find("{n}");
+        if (at != std::string::npos) {
+            value.replace(at, 3, std::to_string(Scenario::number()));
+        }
+        content->SetValue(value.c_str());
+    }
+    m_scenario = std::make_unique<GuiTextBox>(&line, MenuWidgets::instance()->getWindow());
+    // Dark on the light street rather than the panels' white.
+    const unsigned int color = GuiBase::textColor(record);
+    for (const GuiTextBox::TextRecord& paragraph : m_scenario->getParagraphs()) {
+        if (paragraph.drawn) {
+            paragraph.drawn->setColor(color);
+        }
+    }
+}
+
 void GameState::NewGameState::select(int index) {
     if (index < 0 || index >= static_cast<int>(m_difficulties.size())) {
         return;
@@ -156,6 +195,8 @@ void GameState::NewGameState::startGame() {
         return;
     }
     const Difficulty& difficulty = m_difficulties[m_selected];
+    // Before the market's first prices are drawn.
+    Scenario::startGame();
     Portfolio::instance()->clear();
     InvestmentCalculator::instance()->reload("investment.xml");
     Portfolio::instance()->setCash(4000);
@@ -197,6 +238,7 @@ void GameState::NewGameState::exit() {
     }
     m_buttons.clear();
     m_difficulties.clear();
+    m_scenario.reset();
     widgets->clearContents();
     widgets->getBackButton()->setVisible(false);
     m_start = nullptr;

@@ -37,12 +37,15 @@ public:
     const std::vector<Menubutton*>& getButtons() const { return m_buttons; }
     GuiBase* getStartEntry() const { return m_start; }
     GuiBase* getInformationEntry() const { return m_information; }
+    // The line naming the class scenario; null when the game has none.
+    GuiTextBox* getScenarioLine() const { return m_scenario.get(); }
 
 private:
     NewGameState() = default;
 
     void readDifficulties();
     void addButtons();
+    void showScenario();
     // Resets the per-game state for the selected difficulty and enters the flat.
     void startGame();
 
@@ -51,4 +54,5 @@ private:
     int m_selected = -1;
     GuiBase* m_start = nullptr;
     GuiBase* m_information = nullptr;
+    std::unique_ptr<GuiTextBox> m_scenario;
 };
