@@ -113,6 +113,15 @@ std::string monthLabel(const MonthFigures& month, bool withYear) {
     return withYear ? label + u8" år " + std::to_string(month.year) : label;
 }
 
+// Swedish writes month names in lower case inside a sentence: "i mars år 2".
+std::string monthInSentence(const MonthFigures& month, bool withYear) {
+    std::string label = monthLabel(month, withYear);
+    if (!label.empty() && label[0] >= 'A' && label[0] <= 'Z') {
+        label[0] = static_cast<char>(label[0] - 'A' + 'a');
+    }
+    return label;
+}
+
 std::string shortLabel(const MonthFigures& month) {
     return month.shortName.empty() ? std::to_string(month.number) : text::toUtf8(month.shortName);
 }
@@ -283,7 +292,7 @@ std::string monthList(const std::vector<const MonthFigures*>& months, bool withY
         if (i > 0) {
             list += i + 1 == months.size() ? " och " : ", ";
         }
-        list += monthLabel(*months[i], withYear);
+        list += monthInSentence(*months[i], withYear);
     }
     return list;
 }
@@ -373,8 +382,8 @@ std::vector<std::string> ResultsPage::advice(const Content& content) {
                         u8". Obetalda skulder blir snabbt dyra.");
     }
     if (worstFall) {
-        lines.push_back(u8"Det du äger minskade mest i " + monthLabel(*worstFall, withYear) + ": " +
-                        kr(fall) + u8" mindre än månaden före. Vad hände då?");
+        lines.push_back(u8"Det du äger minskade mest i " + monthInSentence(*worstFall, withYear) +
+                        ": " + kr(fall) + u8" mindre än månaden före. Vad hände då?");
     }
     const double* biggest = std::max_element(std::begin(spent), std::end(spent));
     if (*biggest > 0) {

@@ -174,7 +174,7 @@ TEST(ResultsPage, AdviceFollowsTheYear) {
              c.months[2].health = c.months[4].health = 10;
              c.months[1].hygiene = 0;
          },
-         {u8"Hälsan var låg i Mars och Maj", "Hygienen var låg i Februari"}},
+         {u8"Hälsan var låg i mars och maj", "Hygienen var låg i februari"}},
         {"reminders and the collector",
          [](Content& c) {
              c.months[0].reminders = c.months[3].reminders = 2;
@@ -183,7 +183,7 @@ TEST(ResultsPage, AdviceFollowsTheYear) {
          {u8"4 påminnelser", u8"1 gång."}},
         {"a fall in April",
          [](Content& c) { c.months[3].cash = -500; },
-         {"April: " + money::kr(3000 + 600 - (-500 + 800))}},
+         {"i april: " + money::kr(3000 + 600 - (-500 + 800))}},
         {"clothes above all",
          [](Content& c) { c.months[0].spent[SpendingKind::CLOTHES] = 20000; },
          {u8"kläder: " + money::kr(20000)}},
