@@ -29,7 +29,8 @@ bool Outcome::hasShot(const std::string& name) const {
 }
 
 Outcome runGame(const std::string& executable, const std::string& folder, const std::string& script,
-                const Environment& environment, unsigned int seconds) {
+                const Environment& environment, unsigned int seconds,
+                const std::vector<std::string>& arguments) {
     Outcome run;
     run.folder = folder;
     fs::create_directories(folder + "/shots");
@@ -54,7 +55,12 @@ Outcome runGame(const std::string& executable, const std::string& folder, const 
         }
         // A game that never ends is killed rather than hanging the tests.
         alarm(seconds);
-        execl(executable.c_str(), executable.c_str(), "-window", static_cast<char*>(nullptr));
+        std::vector<char*> argv{const_cast<char*>(executable.c_str())};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        execv(executable.c_str(), argv.data());
         _exit(127);
     }
     int status = 0;

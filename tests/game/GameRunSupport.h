@@ -27,11 +27,12 @@ struct Outcome {
 // Environment changes for one run: a value sets the variable, nullptr unsets it.
 using Environment = std::vector<std::pair<std::string, const char*>>;
 
-// Runs `executable` with "-window" in `folder` (made if missing) with the
+// Runs `executable` with `arguments` in `folder` (made if missing) with the
 // autopilot `script`, fixed time steps and headless drawing, after applying
 // `environment`; after `seconds` the game is killed.
 Outcome runGame(const std::string& executable, const std::string& folder, const std::string& script,
-                const Environment& environment = {}, unsigned int seconds = 60);
+                const Environment& environment = {}, unsigned int seconds = 60,
+                const std::vector<std::string>& arguments = {"-window"});
 
 // A copy of the game in `root`: the executable, its side file and the shipped
 // content under root/data.

@@ -25,9 +25,8 @@ std::vector<std::string> play(const std::string& folder, const char* style, cons
                                                      {"FISCORA_AUTOPLAY_LEVEL", "3"},
                                                      {"FISCORA_AUTOPLAY_MONTHS", months},
                                                      {"FISCORA_SEED", seed},
-                                                     {"FISCORA_SCENARIO", scenario},
                                                      {"FISCORA_SHOTS", nullptr}},
-                                                    180);
+                                                    180, {"-window", "-scenario", scenario});
     EXPECT_EQ(run.status, 0) << run.engineLog;
     EXPECT_NE(run.find("[II] [Scenario::readArguments]\t\tscenario " + std::string(scenario)), -1);
     std::vector<std::string> seen;
