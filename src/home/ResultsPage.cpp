@@ -16,6 +16,7 @@
 #include "core/Log.h"
 #include "core/Money.h"
 #include "core/states/DifficultyLevel.h"
+#include "core/states/NewGameState.h"
 #include "engine/hge.h"
 #include "home/EndGui.h"
 #include "resource/Encoding.h"
@@ -80,18 +81,10 @@ std::string gameText(const std::string& windows1252) {
     return escape(text::toUtf8(windows1252));
 }
 
-// As the new-game screen names the levels.
-std::string levelName(int level) {
-    switch (level) {
-        case 1:
-            return u8"Lätt – ett halvår";
-        case 2:
-            return u8"Mellan – ett år";
-        case 3:
-            return u8"Svår – två år";
-        default:
-            return u8"okänd";
-    }
+// The new-game screen's name of the level, or its number.
+std::string levelName(const ResultsPage::Content& content) {
+    return content.levelTitle.empty() ? std::to_string(content.level)
+                                      : text::toUtf8(content.levelTitle);
 }
 
 // What the page and the advice call each kind of spending.
@@ -312,6 +305,7 @@ ResultsPage::Content ResultsPage::gather() {
     content.funds = figures.funds;
     content.furniture = figures.furniture;
     content.level = DifficultyLevel::value();
+    content.levelTitle = GameState::NewGameState::levelTitle(content.level);
     content.scenario = Scenario::number();
     content.playTime =
         EndGui::formatPlayTime(whole(Statistics::instance()->get(StatisticType::PLAY_TIME)));
@@ -415,7 +409,7 @@ std::string ResultsPage::html(const Content& content) {
         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<title>" << TITLE << "</title>\n<style>" << STYLE << "</style>\n</head>\n<body>\n"
         << "<main>\n<header>\n<h1>" << TITLE << "</h1>\n<p>" << u8"Nivå: "
-        << levelName(content.level) << "</p>\n<p>"
+        << escape(levelName(content)) << "</p>\n<p>"
         << (content.scenario > 0 ? "Scenario " + std::to_string(content.scenario) +
                                        u8" – samma år som alla andra som spelar det."
                                  : std::string(u8"Ett eget år – inget scenario."))

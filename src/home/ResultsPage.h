@@ -12,14 +12,15 @@ public:
     // Everything the page shows, gathered from the game so the page itself
     // can be built (and tested) from plain data.
     struct Content {
-        int level = 0;       // 1..3
-        int scenario = 0;    // 0: none
+        int level = 0;           // 1..3
+        std::string levelTitle;  // as the new-game screen names the level (game text)
+        int scenario = 0;        // 0: none
         double cash = 0;
         double savings = 0;
         double stocks = 0;
         double funds = 0;
         double furniture = 0;
-        std::string playTime;               // "62min 5sek"
+        std::string playTime;  // "62min 5sek"
         std::vector<MonthFigures> months;
         std::vector<std::string> achievements;  // titles of those earned
     };

@@ -97,12 +97,16 @@ TEST(ResultsPage, SmallYearsShowWhatTheyMust) {
     };
     const Case cases[] = {
         {"no months",
-         [](Content& c) { c.level = 1; },
+         [](Content& c) {
+             c.level = 1;
+             c.levelTitle = W1252(u8"Lätt – ett halvår");
+         },
          {u8"Lätt", u8"Ett eget år", u8"Prestationer finns på nivån Svår"},
          {"<svg", "<tbody>"}},
         {"one month",
          [](Content& c) {
              c.level = 2;
+             c.levelTitle = "Mellan";
              c.months = {month(1, 1234.6)};
          },
          {"Mellan", "<svg", ">Jan<", money::kr(1234), "Januari"},

@@ -84,6 +84,18 @@ void GameState::NewGameState::enter() {
     window->setVisible(true);
 }
 
+std::string GameState::NewGameState::levelTitle(int level) {
+    XmlReader reader("menu.xml");
+    TiXmlElement* info = reader.getRootChildElement("difficultyInfo", "", "");
+    TiXmlElement* element = info ? info->FirstChildElement("difficulty") : nullptr;
+    for (int i = 1; element && i < level; ++i) {
+        element = element->NextSiblingElement("difficulty");
+    }
+    TiXmlElement* textBox = element && level > 0 ? element->FirstChildElement("textBox") : nullptr;
+    TiXmlElement* title = textBox ? textBox->FirstChildElement("text") : nullptr;
+    return title && title->GetText() ? title->GetText() : "";
+}
+
 void GameState::NewGameState::readDifficulties() {
     MenuWidgets* widgets = MenuWidgets::instance();
     TiXmlElement* info = widgets->getReader()->getRootChildElement("difficultyInfo", "", "");

@@ -24,6 +24,9 @@ public:
     };
 
     static NewGameState* instance();
+    // The title of level `level` (1-based) as its description on this screen
+    // starts, "Svår – två år" (game text); "" when menu.xml has none.
+    static std::string levelTitle(int level);
 
     void enter() override;
     void update(float dt) override;
